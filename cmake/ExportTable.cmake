@@ -1,0 +1,35 @@
+# Writes the module-definition file that gives every calculation export both
+# its plain and its decorated stdcall name, from Tessara_DLL/exports.list.
+#
+# On i686 the compiler names a stdcall function Name@Bytes (the linker adds
+# the underscore), on x86_64 there is no decoration; both builds export the
+# same pair of names so that callers may bind by either.
+function(tessara_write_def_file list_file def_file)
+  file(STRINGS "${list_file}" lines REGEX "^[A-Za-z]")
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    set(decorate TRUE)
+  else()
+    set(decorate FALSE)
+  endif()
+  set(text "LIBRARY Tessara.dll\nEXPORTS\n")
+  foreach(line IN LISTS lines)
+    string(REGEX MATCH "^([A-Za-z0-9_]+)[ \t]+([0-9]+)" _ "${line}")
+    set(name "${CMAKE_MATCH_1}")
+    set(bytes "${CMAKE_MATCH_2}")
+    if(decorate)
+      set(symbol "${name}@${bytes}")
+    else()
+      set(symbol "${name}")
+    endif()
+    string(APPEND text "${name} = ${symbol}\n_${name}@${bytes} = ${symbol}\n")
+  endforeach()
+  foreach(name DllRegisterServer DllUnregisterServer)
+    if(decorate)
+      string(APPEND text "_${name}@0 = ${name}@0 PRIVATE\n")
+    else()
+      string(APPEND text "_${name}@0 = ${name} PRIVATE\n")
+    endif()
+  endforeach()
+  file(WRITE "${def_file}.tmp" "${text}")
+  configure_file("${def_file}.tmp" "${def_file}" COPYONLY)
+endfunction()
