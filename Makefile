@@ -6,7 +6,8 @@ JOBS ?= $(shell nproc)
 ROOT := $(CURDIR)
 CONFIGURE = cmake -S . -B $(BUILD)/$(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	-DTESSARA_OUT_DIR=$(abspath $(OUT))/$(2) $(3) > /dev/null
-export TESSARA_WINE_TEMPLATE := $(abspath $(OUT))/wine-template
+# One Wine template per work tree, whatever OUT is: every test copies it.
+export TESSARA_WINE_TEMPLATE ?= $(ROOT)/out/wine-template
 
 .PHONY: all deps build build-native build-windows test test-native test-windows run bench clean
 

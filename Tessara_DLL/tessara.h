@@ -15,3 +15,19 @@
 TESSARA_EXPORT ResultCode TESSARA_CALL SampleSize_SimpleRandom(float p, float e, std::int32_t level,
                                                                std::int32_t population,
                                                                std::int32_t* out);
+
+// ---- Prevalence sample sizes: stratified, two stages
+
+// ---- Prevalence confidence intervals: simple random, stratified
+
+// ---- Prevalence confidence interval from a cluster data file (two stages)
+
+// ---- True prevalence
+
+// ---- Comparison of two prevalences
+
+// ---- Estimating a mean
+
+// ---- Detection of disease and maximum prevalence
+
+// ---- Selection of units from a list file
