@@ -1,0 +1,175 @@
+"""The controls each catalogue text is shown in, with their sizes in pixels.
+
+For each StringId: the boxes (kind, width, height, font) that the forms, the
+main window and the About box give it; a text must fit the smallest of
+them. Fonts: R regular, B bold, I italic form font (9.5 points), L the large
+font of the About box (13 points). Kinds: label (static text, no margin),
+button, group (a group box caption, one line), edit (read-only edit), list
+(an item of a drop-down list). Window titles, menus, message boxes and the
+header lines of the selection files have no fixed room and are not listed.
+
+Texts with placeholders are measured with typical numbers in their place.
+"""
+
+# About box sizes are given in dialog units of its 8-point System font.
+DLU_X, DLU_Y = 1.75, 2.0
+
+
+def dialog(width_units, height_units):
+    return (int(width_units * DLU_X), int(height_units * DLU_Y))
+
+
+MARGIN = {"label": 0, "button": 10, "group": 20, "edit": 6, "list": 22}
+
+TITLE_BUTTON = [("button", 350, 24, "R")]
+
+BOXES = {i: TITLE_BUTTON for i in range(11001, 11017)}
+BOXES.update({
+    11020: [("label", 180, 20, "R")],
+    11021: [("label", 180, 20, "R")],
+    11022: [("label", 180, 20, "R"), ("label", 80, 40, "R"), ("label", 115, 40, "R"),
+            ("label", 95, 40, "R")],
+    11023: [("label", 180, 20, "R")],
+    11024: [("button", 80, 24, "R")],
+    11025: [("button", 80, 24, "R")],
+    11026: [("button", 100, 24, "R")],
+    11027: [("group", 300, 20, "B")],
+    11033: [("label", 135, 20, "R"), ("label", 190, 20, "B")],
+    11034: [("label", 100, 20, "R")],
+    11035: [("label", 50, 20, "R")],
+    11036: [("label", 85, 40, "R")],
+    11037: [("group", 290, 20, "B")],
+    11038: [("group", 300, 20, "R")],
+    11039: [("label", 290, 20, "I")],
+    11040: [("label", 80, 20, "R")],
+    11041: [("label", 80, 40, "R")],
+    11042: [("label", 80, 40, "R")],
+    11043: [("label", 200, 20, "R")],
+    11044: [("label", 100, 20, "R")],
+    11046: [("label", 180, 60, "R")],
+    11048: [("label", 290, 40, "I")],
+    11049: [("label", 180, 20, "R")],
+    11050: [("label", 180, 20, "R")],
+    11051: [("label", 200, 20, "R")],
+    11052: [("label", 200, 20, "R")],
+    11054: [("list", 100, 20, "R")],
+    11055: [("list", 100, 20, "R")],
+    11056: [("list", 100, 20, "R")],
+    11057: [("list", 100, 20, "R")],
+    11059: [("edit", 347, 120, "B")],
+    11060: [("label", 180, 20, "R")],
+    11061: [("label", 180, 20, "R")],
+    11062: [("label", 180, 20, "R")],
+    11063: [("label", 75, 20, "R")],
+    11067: [("label", 180, 20, "R")],
+    11068: [("label", 360, 20, "B")],
+    11069: [("label", 360, 20, "B")],
+    11070: [("button", 100, 24, "R")],
+    11071: [("label", 140, 60, "R")],
+    11072: [("label", 140, 60, "R")],
+    11073: [("label", 140, 60, "R")],
+    11076: [("label", 180, 20, "R")],
+    11078: [("label", 250, 20, "R"), ("group", 300, 20, "R")],
+    11079: [("label", 250, 20, "R")],
+    11080: [("label", 250, 20, "R")],
+    11081: [("label", 250, 20, "R")],
+    11082: [("label", 250, 20, "R")],
+    11083: [("label", 250, 20, "R")],
+    11084: [("label", 250, 20, "R")],
+    11085: [("label", 180, 20, "R")],
+    11086: [("label", 180, 20, "R")],
+    11087: [("label", 180, 20, "R")],
+    11088: [("label", 290, 40, "I"), ("label", 510, 20, "I")],
+    11090: [("label", 250, 100, "R")],
+    11091: [("label", 250, 120, "R")],
+    11092: [("group", 510, 20, "R")],
+    11093: [("group", 510, 20, "R")],
+    11096: [("label", 150, 40, "R")],
+    11097: [("label", 80, 40, "R")],
+    11098: [("label", 80, 20, "R")],
+    11099: [("label", 80, 20, "R")],
+    11100: [("label", 150, 40, "R")],
+    11101: [("edit", 80, 20, "B")],
+    11102: [("edit", 80, 20, "B")],
+    11103: [("edit", 347, 100, "B")],
+    11107: [("label", 180, 20, "R")],
+    11108: [("label", 80, 20, "R")],
+    11109: [("label", 80, 20, "R")],
+    11110: [("label", 200, 20, "R")],
+    11111: [("label", 180, 20, "R")],
+    11112: [("label", 180, 20, "R")],
+    11115: [("label", 180, 20, "R")],
+    11119: [("label", 180, 20, "R")],
+    11120: [("label", 190, 20, "B"), ("group", 290, 20, "B")],
+    11121: [("label", 70, 20, "R")],
+    11122: [("label", 70, 20, "R")],
+    11123: [("label", 280, 40, "I")],
+    11124: [("label", 95, 20, "R")],
+    11125: [("list", 120, 20, "R")],
+    11126: [("list", 120, 20, "R")],
+    11127: [("label", 180, 20, "R")],
+    11128: [("label", 135, 20, "R"), ("label", 210, 20, "B")],
+    11129: [("label", 110, 60, "R")],
+    11130: [("label", 70, 32, "R")],
+    11131: [("label", 70, 32, "R")],
+    11132: [("label", 125, 20, "R"), ("group", 195, 20, "B")],
+    11133: [("group", 200, 20, "B")],
+    11134: [("label", 115, 40, "R")],
+    11135: [("label", 120, 60, "R")],
+    11136: [("label", 120, 20, "R")],
+    11137: [("label", 115, 60, "R")],
+    11138: [("label", 125, 20, "R")],
+    11139: [("label", 125, 20, "R")],
+    11140: [("label", 210, 20, "I")],
+    11141: [("label", 210, 65, "R")],
+    11142: [("label", 158, 20, "R")],
+    11143: [("label", 158, 20, "R")],
+    11144: [("label", 210, 40, "R")],
+    11146: [("label", 180, 40, "R")],
+    11147: [("label", 180, 40, "R")],
+    11148: [("label", 315, 100, "R")],
+    11149: [("label", 315, 20, "R")],
+    11150: [("label", 385, 50, "R")],
+    11151: [("label", 315, 85, "R")],
+    11152: [("label", 385, 40, "B")],
+    11153: [("label", 385, 53, "B")],
+    11157: [("label", 280, 40, "R")],
+    11158: [("label", 424, 140, "R")],
+    11159: [("label", 400, 20, "R")],
+    11160: [("label", 424, 20, "R")],
+    11164: [("label", 300, 64, "R")],
+    11165: [("label", 424, 150, "R")],
+    11200: [("label", 430, 20, "B")],
+    11201: [("label", 420, 80, "R")],
+    11202: [("label", 430, 20, "B")],
+    11203: [("label", 420, 40, "R")],
+    11204: [("label", 430, 20, "B")],
+    11205: [("label", 420, 80, "R")],
+    11206: [("label", 430, 20, "B")],
+    11207: [("label", 420, 80, "R")],
+    13000: [("label",) + dialog(313, 10) + ("L",)],
+    13001: [("label",) + dialog(313, 9) + ("R",)],
+    13002: [("label",) + dialog(250, 46) + ("R",)],
+    13003: [("label",) + dialog(93, 26) + ("R",)],
+    13004: [("label",) + dialog(93, 26) + ("R",)],
+    13005: [("label",) + dialog(250, 110) + ("R",)],
+    13006: [("label",) + dialog(117, 9) + ("R",)],
+    13007: [("label",) + dialog(117, 9) + ("R",)],
+})
+
+# What the program puts in place of the placeholders, or after the text.
+SAMPLE_FILLING = {
+    11140: {"{1}": "0.05"},
+    11141: {"{1}": "999", "{2}": "0.95"},
+    11144: {"{1}": "2500"},
+    11148: {"{1}": "1000", "{2}": "30", "{3}": "0.95", "{4}": "95"},
+    11150: {"{1}": "94"},
+    11151: {"{1}": "30", "{2}": "0.95", "{3}": "0.05"},
+}
+SAMPLE_SUFFIX = {13007: " 2.3.0.2"}
+
+
+def as_shown(string_id, text):
+    for token, value in SAMPLE_FILLING.get(string_id, {}).items():
+        text = text.replace(token, value)
+    return text + SAMPLE_SUFFIX.get(string_id, "")
