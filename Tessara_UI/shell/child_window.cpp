@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "catalogue.h"
+#include "form_colours.h"
 #include "form_dispatch.h"
 #include "program_state.h"
 #include "string_ids.h"
@@ -137,6 +138,10 @@ LRESULT CALLBACK ChildWindowProcedure(HWND window, UINT message, WPARAM wparam, 
     case WM_MDIACTIVATE:
       OnActivation(window, reinterpret_cast<HWND>(lparam));
       return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return reinterpret_cast<LRESULT>(AnswerColourRequest(message, reinterpret_cast<HDC>(wparam)));
     default:
       break;
   }

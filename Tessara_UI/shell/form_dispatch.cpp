@@ -1,10 +1,17 @@
 #include "form_dispatch.h"
 
-// The calculator forms and the main window's controls plug in here as they
-// are built: until then every child opens empty and leaves its commands to
-// the default processing (Escape still closes it, in the child window
-// procedure).
+#include "form_registry.h"
 
-HWND BuildForm(HWND, int) { return nullptr; }
+// Every child reaches its form through the registry: a form not built yet
+// opens empty and takes no command (Escape still closes it, in the child
+// window procedure).
 
-bool DispatchFormCommand(HWND, int, WORD, WORD) { return false; }
+HWND BuildForm(HWND window, int form_kind) {
+  const FormEntry& form = FormEntryOf(form_kind);
+  return form.build != nullptr ? form.build(window) : nullptr;
+}
+
+bool DispatchFormCommand(HWND window, int form_kind, WORD command, WORD notification) {
+  const FormEntry& form = FormEntryOf(form_kind);
+  return form.handle_command != nullptr && form.handle_command(window, command, notification);
+}

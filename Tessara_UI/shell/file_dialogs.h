@@ -1,0 +1,21 @@
+// The open-file and save-file dialogs of the file-based forms. Both offer
+// the filters "All" (*.*) and "Text" (*.TXT), with Text preselected, and
+// start in the directory of the last path chosen in either of them.
+#pragma once
+
+#include <windows.h>
+
+// Capacity of the path buffers the forms pass, in characters.
+constexpr int kPathCapacity = 260;
+
+// True when the user chose an existing file; its path (at most 260
+// characters, terminated) is copied to path and its directory becomes the
+// last directory. A cancelled dialog changes nothing.
+bool ChooseFileToOpen(HWND owner, wchar_t* path);
+
+// The same for a file to write, asking before an existing file is
+// overwritten, with a Help button.
+bool ChooseFileToSave(HWND owner, wchar_t* path);
+
+// The directory the next dialog starts in; empty until a path was chosen.
+const wchar_t* LastDirectory();
