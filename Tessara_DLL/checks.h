@@ -30,3 +30,18 @@ inline float ZForConfidenceLevel(std::int32_t level) {
   if (level == 99) return 2.576f;
   return 1.96f;
 }
+
+// A fraction accepted where zero is not meaningful but one is: 1e-6 <= value
+// <= 1. The three tests keep the library's order (near zero, negative, above
+// one); all three fail with the same code.
+inline bool IsNonZeroFractionUpToOne(float value) {
+  const double v = value;
+  return !IsNearZero(v) && !(v < 0.0) && !(v > 1.0);
+}
+
+// A positive quantity without upper bound (a mean, a deviation, a precision):
+// value >= 1e-6. Near zero and negative fail with the same code.
+inline bool IsNonZeroPositive(float value) {
+  const double v = value;
+  return !IsNearZero(v) && !(v < 0.0);
+}

@@ -18,7 +18,71 @@ TESSARA_EXPORT ResultCode TESSARA_CALL SampleSize_SimpleRandom(float p, float e,
 
 // ---- Prevalence sample sizes: stratified, two stages
 
+// The result of SampleSize_Stratified: seven 32-bit elements.
+struct StratifiedSampleSizes {
+  float prevalence;          // expected prevalence of the population, strata weighted by size
+  std::int32_t strata[5];    // sample size of each stratum, 0 for a stratum not used
+  std::int32_t total;        // sum of the five
+};
+static_assert(sizeof(StratifiedSampleSizes) == 7 * 4, "seven 32-bit elements");
+
+// Sample sizes of a stratified random sample with optimum allocation, for a
+// relative error e of the population prevalence. Strata 1 and 2 are always
+// used; stratum 3 when N3 >= 1, stratum 4 when 3 is used and N4 >= 1, and
+// stratum 5 likewise.
+TESSARA_EXPORT ResultCode TESSARA_CALL SampleSize_Stratified(
+    std::int32_t level, float e, std::int32_t n1, float p1, std::int32_t n2, float p2,
+    std::int32_t n3, float p3, std::int32_t n4, float p4, std::int32_t n5, float p5,
+    StratifiedSampleSizes* out);
+
+// The HomogeneityLevel of a two-stage sample: which design effect to assume
+// when the exact rate of homogeneity is not known.
+namespace homogeneity {
+inline constexpr std::int32_t Exact = 0;  // the exact rate must be given
+inline constexpr std::int32_t Low = 1;
+inline constexpr std::int32_t Medium = 2;
+inline constexpr std::int32_t High = 3;
+inline constexpr std::int32_t Unknown = 4;
+}  // namespace homogeneity
+
+// The result of SampleSize_TwoStages: three 32-bit words, of which the third
+// carries the flag in its first byte only (the other three are not written).
+struct TwoStageSampleSize {
+  std::int32_t clusters;          // at least 25
+  std::int32_t samples;           // clusters * samples per cluster
+  std::uint8_t minimum_imposed;   // 1 when the minimum of 25 clusters was imposed
+};
+static_assert(sizeof(TwoStageSampleSize) == 3 * 4, "three 32-bit words");
+
+// Clusters and samples for a two-stage sample of m samples per cluster: the
+// simple random size inflated by the design effect 1 + (m - 1) * rho.
+TESSARA_EXPORT ResultCode TESSARA_CALL SampleSize_TwoStages(float p, float e, std::int32_t level,
+                                                            std::int32_t per_cluster,
+                                                            std::int32_t homogeneity_level,
+                                                            float rho, TwoStageSampleSize* out);
+
 // ---- Prevalence confidence intervals: simple random, stratified
+
+// Confidence limits of an observed proportion p of a simple random sample of
+// n out of N (normal approximation, finite population correction):
+// out[0] lower, out[1] upper, not clipped to [0, 1].
+TESSARA_EXPORT ResultCode TESSARA_CALL ConfidenceInterval_SimpleRandom_Proportion(
+    float p, std::int32_t sample, std::int32_t population, std::int32_t level, float* out);
+
+// The same from k positive cases: out[0] the proportion k / n, out[1] lower,
+// out[2] upper.
+TESSARA_EXPORT ResultCode TESSARA_CALL ConfidenceInterval_SimpleRandom_PositiveCases(
+    std::int32_t positives, std::int32_t sample, std::int32_t population, std::int32_t level,
+    float* out);
+
+// Prevalence of a stratified random sample of two to five strata, each
+// given as (population N_h, sample n_h, proportion p_h): out[0] the size
+// weighted prevalence, out[1] lower, out[2] upper.
+TESSARA_EXPORT ResultCode TESSARA_CALL ConfidenceInterval_Stratified(
+    std::int32_t level, std::int32_t population1, std::int32_t sample1, float p1,
+    std::int32_t population2, std::int32_t sample2, float p2, std::int32_t population3,
+    std::int32_t sample3, float p3, std::int32_t population4, std::int32_t sample4, float p4,
+    std::int32_t population5, std::int32_t sample5, float p5, float* out);
 
 // ---- Prevalence confidence interval from a cluster data file (two stages)
 
@@ -56,9 +120,65 @@ TESSARA_EXPORT ResultCode TESSARA_CALL ConfidenceInterval_TwoStages_A(std::int32
 
 // ---- True prevalence
 
+// The result record of True_Prevelance; the caller zeroes it.
+struct TruePrevalence {
+  float tp;               // true prevalence, not clamped to [0, 1]
+  std::uint8_t negative;  // 1 when tp < 0: the inputs contradict each other
+};
+static_assert(sizeof(TruePrevalence) == 8, "a float and a byte, naturally aligned");
+
+// True prevalence from an apparent prevalence and the test's sensitivity and
+// specificity: (AP + Sp - 1) / (Se + Sp - 1).
+TESSARA_EXPORT ResultCode TESSARA_CALL True_Prevelance(float ap, float se, float sp,
+                                                       TruePrevalence* out);
+
 // ---- Comparison of two prevalences
 
+// Sample size per population to detect the difference between a lower p1
+// and a higher p2: out[0] for a two-sided test, out[1] for a one-sided one.
+// power is a percentage: 80, 85, 90 or 95.
+TESSARA_EXPORT ResultCode TESSARA_CALL Comparison_SampleSize(float p1, float p2,
+                                                             std::int32_t level,
+                                                             std::int32_t power,
+                                                             std::int32_t* out);
+
+// Confidence limits of the difference p2 - p1 at 90, 95 and 99 %, with the
+// natural alignment of the platform.
+struct ComparisonIntervals {
+  float lower90;
+  float upper90;
+  std::uint8_t significant90;
+  float lower95;
+  float upper95;
+  std::uint8_t significant95;
+  float lower99;
+  float upper99;
+  std::uint8_t significant99;
+  float difference;
+};
+static_assert(sizeof(ComparisonIntervals) == 40, "ten naturally aligned fields");
+
+TESSARA_EXPORT ResultCode TESSARA_CALL Comparison_ConfidenceInterval(float p1, std::int32_t n1,
+                                                                     float p2, std::int32_t n2,
+                                                                     ComparisonIntervals* out);
+
 // ---- Estimating a mean
+
+// Sample size to estimate a mean within the absolute precision E, for a
+// standard deviation S: out[0..14] for the populations 50 ... 10000,
+// out[15] for an infinite population, out[16] for the caller's N.
+TESSARA_EXPORT ResultCode TESSARA_CALL Estimating_SampleSize(float precision, std::int32_t level,
+                                                             float deviation,
+                                                             std::int32_t population,
+                                                             std::int32_t* out);
+
+// Confidence limits of an observed mean of a sample of n out of N:
+// out[0] lower, out[1] upper.
+TESSARA_EXPORT ResultCode TESSARA_CALL Estimating_ConfidenceInterval(float mean, float deviation,
+                                                                     std::int32_t sample,
+                                                                     std::int32_t population,
+                                                                     std::int32_t level,
+                                                                     float* out);
 
 // ---- Detection of disease and maximum prevalence
 

@@ -1,0 +1,146 @@
+// Confidence interval of a prevalence from a stratified random sample.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <limits>
+
+#include "dynamic_library.h"
+#include "tessara.h"
+
+namespace {
+struct Stratum {
+  std::int32_t population, sample;
+  float p;
+};
+using Strata = std::array<Stratum, 5>;
+using Interval = std::array<float, 3>;  // prevalence, lower, upper
+
+ResultCode Calculate(std::int32_t level, const Strata& s, Interval* out) {
+  return TESSARA_BIND(ConfidenceInterval_Stratified)(
+      level, s[0].population, s[0].sample, s[0].p, s[1].population, s[1].sample, s[1].p,
+      s[2].population, s[2].sample, s[2].p, s[3].population, s[3].sample, s[3].p, s[4].population,
+      s[4].sample, s[4].p, out->data());
+}
+
+Interval Computed(std::int32_t level, const Strata& strata) {
+  Interval out{};
+  EXPECT_EQ(Calculate(level, strata, &out), rc::Success);
+  return out;
+}
+
+const Strata kTwo = {{{1000, 100, 0.2f}, {2000, 100, 0.3f}}};
+
+struct Worked {
+  Strata strata;
+  double prevalence, lower, upper;
+};
+
+const Worked kWorked[] = {
+    {kTwo, 0.26667, 0.20294, 0.33040},
+    {{{{1000, 100, 0.2f}, {2000, 100, 0.3f}, {500, 50, 0.1f}}}, 0.24286, 0.18706, 0.29866},
+    // The whole of stratum 1 sampled: only stratum 2 varies,
+    // T = 2000^2 * 0.21 / 99 * 1900 / 2000, SE = sqrt(T / 3000^2) = 0.029927.
+    {{{{1000, 1000, 0.2f}, {2000, 100, 0.3f}}}, 0.26667, 0.20801, 0.32532},
+};
+
+TEST(IntervalStratified, WorkedValues) {
+  for (const Worked& w : kWorked) {
+    const Interval out = Computed(95, w.strata);
+    EXPECT_NEAR(out[0], w.prevalence, 5e-6);
+    EXPECT_NEAR(out[1], w.lower, 5e-6);
+    EXPECT_NEAR(out[2], w.upper, 5e-6);
+  }
+}
+
+TEST(IntervalStratified, FirstUnusableStratumEndsTheList) {
+  const Interval two = Computed(95, kTwo);
+  const Stratum valid = {500, 50, 0.1f};
+  // Stratum 3 fails its test in each of the ways it can; the valid strata 4
+  // and 5 after it, and the sample larger than its population in stratum 5,
+  // are then ignored.
+  const Stratum unusable[] = {{500, 50, 1.0f}, {500, 50, 0.0f}, {500, 1, 0.1f},
+                              {1, 50, 0.1f},   {0, 0, 0.0f},    {500, 50, -0.5f}};
+  for (const Stratum& third : unusable) {
+    const Strata strata = {{kTwo[0], kTwo[1], third, valid, {10, 20, 0.5f}}};
+    EXPECT_EQ(Computed(95, strata), two)
+        << third.population << " " << third.sample << " " << third.p;
+  }
+}
+
+TEST(IntervalStratified, OptionalStrataNeedOnlyAPositiveProportion) {
+  // Strata 1 and 2 need at least 1e-6; strata 3 to 5 only more than 0.
+  const Strata strata = {{kTwo[0], kTwo[1], {500, 50, 1e-7f}}};
+  const Interval out = Computed(95, strata);
+  EXPECT_NEAR(out[0], 800.0 / 3500.0, 1e-6);
+}
+
+struct Rejected {
+  std::int32_t level;
+  Strata strata;
+  ResultCode expected;
+};
+
+const Rejected kRejected[] = {
+    {89, {{{0, 0, 0.0f}, {0, 0, 0.0f}}}, rc::InvalidConfidenceLevel},
+    {100, kTwo, rc::InvalidConfidenceLevel},
+    // A population below 2 is reported with the code of a sample larger
+    // than its population, before the samples are looked at.
+    {95, {{{1, 0, 0.0f}, {2000, 100, 0.3f}}}, rc::SampleExceedsPopulation},
+    {95, {{{1000, 100, 0.2f}, {-5, 100, 0.3f}}}, rc::SampleExceedsPopulation},
+    {95, {{{1000, 1, 0.0f}, {2000, 100, 0.3f}}}, rc::SizeBelowMinimum},
+    {95, {{{1000, 100, 0.2f}, {2000, 1, 0.0f}}}, rc::SizeBelowMinimum},
+    {95, {{{1000, 100, 0.0f}, {2000, 100, 1.0f}}}, rc::InvalidProportion},
+    {95, {{{1000, 100, 1.0f}, {2000, 100, 0.3f}}}, rc::InvalidProportion},
+    {95, {{{1000, 100, 9e-7f}, {2000, 100, 0.3f}}}, rc::InvalidProportion},
+    {95, {{{1000, 100, -0.2f}, {2000, 100, 0.3f}}}, rc::InvalidProportion},
+    {95, {{{1000, 100, 0.2f}, {2000, 100, 1.0f}}}, rc::InvalidProportion},
+    // A used stratum sampled beyond its population: its variance would be
+    // negative, and so could the whole variance be.
+    {95, {{{100, 101, 0.2f}, {2000, 100, 0.3f}}}, rc::SampleExceedsPopulation},
+    {95, {{{1000, 100, 0.2f}, {2, 3000, 0.3f}}}, rc::SampleExceedsPopulation},
+    {95, {{kTwo[0], kTwo[1], {500, 50, 0.1f}, {20, 21, 0.5f}}}, rc::SampleExceedsPopulation},
+};
+
+TEST(IntervalStratified, ChecksInOrderAndWritesNothingOnFailure) {
+  for (const Rejected& r : kRejected) {
+    Interval out = {-7.0f, -7.0f, -7.0f};
+    EXPECT_EQ(Calculate(r.level, r.strata, &out), r.expected)
+        << "level " << r.level << " N1 " << r.strata[0].population << " n1 " << r.strata[0].sample
+        << " p1 " << r.strata[0].p;
+    EXPECT_EQ(out, (Interval{-7.0f, -7.0f, -7.0f}));
+  }
+}
+
+TEST(IntervalStratified, SmallPrevalenceGivesANegativeLowerLimit) {
+  const Strata strata = {{{100, 10, 0.01f}, {200, 10, 0.02f}}};
+  const Interval out = Computed(99, strata);
+  EXPECT_LT(out[1], 0.0f);
+  EXPECT_GT(out[2], out[0]);
+}
+
+TEST(IntervalStratified, LevelsNinetyOneToNinetyEightUseNinetyFive) {
+  const Interval at95 = Computed(95, kTwo);
+  for (std::int32_t level = 91; level <= 98; ++level) EXPECT_EQ(Computed(level, kTwo), at95);
+  // The half-width scales with z: 1.645 / 1.96 and 2.576 / 1.96.
+  const double width95 = at95[2] - at95[1];
+  const Interval at90 = Computed(90, kTwo);
+  const Interval at99 = Computed(99, kTwo);
+  EXPECT_NEAR(at90[2] - at90[1], width95 * 1.645 / 1.96, 1e-6);
+  EXPECT_NEAR(at99[2] - at99[1], width95 * 2.576 / 1.96, 1e-6);
+}
+
+TEST(IntervalStratified, LargestPopulationsStayFinite) {
+  constexpr std::int32_t kMaxInt = std::numeric_limits<std::int32_t>::max();
+  const Strata strata = {{{kMaxInt, 2, 0.5f},
+                          {kMaxInt, kMaxInt, 0.5f},
+                          {kMaxInt, 100, 0.5f},
+                          {kMaxInt, 1000, 0.5f},
+                          {kMaxInt, 10, 0.5f}}};
+  const Interval out = Computed(95, strata);
+  EXPECT_EQ(out[0], 0.5f);
+  EXPECT_LT(out[1], out[0]);
+  EXPECT_GT(out[2], out[0]);
+  EXPECT_LT(out[2] - out[1], 1.0f);
+}
+}  // namespace
