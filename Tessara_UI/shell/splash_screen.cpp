@@ -12,6 +12,10 @@ namespace {
 constexpr wchar_t kSplashClass[] = L"SplashScreen";
 constexpr wchar_t kFontFace[] = L"Arial";
 constexpr UINT_PTR kDismissTimer = 1;
+// Puts the splash screen back on top every 250 ms for its first 2 seconds.
+constexpr UINT_PTR kKeepOnTopTimer = 2;
+constexpr UINT kKeepOnTopPeriodMs = 250;
+constexpr int kKeepOnTopTicks = 8;
 constexpr int kVersionTextCapacity = 256;
 constexpr COLORREF kNameColour = RGB(109, 140, 44);
 constexpr COLORREF kStatusColour = RGB(0, 0, 255);
@@ -133,13 +137,6 @@ HWND CSplashScreen::Window() {
   return shown != nullptr ? shown->window_ : nullptr;
 }
 
-void CSplashScreen::KeepOnTop() {
-  HWND window = Window();
-  if (window == nullptr) return;
-  const HWND place = GetWindow(window, GW_OWNER) == nullptr ? HWND_TOPMOST : HWND_TOP;
-  SetWindowPos(window, place, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 void CSplashScreen::Show(HWND owner, const wchar_t* status_text, UINT display_time_ms) {
   SplashValues& values = Values();
   ReplaceStatus(status_text);
@@ -156,6 +153,8 @@ void CSplashScreen::Show(HWND owner, const wchar_t* status_text, UINT display_ti
   CSplashScreen* splash = values.shown;
   if (splash->owner_ != nullptr) UpdateWindow(splash->owner_);
   if (values.display_time_ms != 0) SetTimer(splash->window_, kDismissTimer, values.display_time_ms, nullptr);
+  splash->keep_on_top_ticks_ = 0;
+  SetTimer(splash->window_, kKeepOnTopTimer, kKeepOnTopPeriodMs, nullptr);
   ShowWindow(splash->window_, SW_SHOW);
   UpdateWindow(splash->window_);
   InvalidateRect(splash->window_, nullptr, TRUE);
@@ -228,9 +227,26 @@ void CSplashScreen::Paint(HDC context) const {
   }
 }
 
+// Windows keeps a topmost window above the others by itself. Some window
+// systems (Wine's X11 driver among them) stack a window shown later above
+// it, so while the program starts the splash screen puts itself back on
+// top a few times.
+void CSplashScreen::KeepOnTop() const {
+  // A move that changes nothing is skipped: step out of the top band and
+  // back, so that the window system stacks the window again.
+  constexpr UINT kPlaceOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  if (owner_ == nullptr) {
+    SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, kPlaceOnly);
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, kPlaceOnly);
+  } else {
+    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, kPlaceOnly);
+  }
+}
+
 void CSplashScreen::Dismiss() {
   HWND owner = owner_;
   KillTimer(window_, kDismissTimer);
+  KillTimer(window_, kKeepOnTopTimer);
   // The object goes with its window (final destruction): touch nothing after.
   DestroyWindow(window_);
   if (owner != nullptr && IsWindow(owner)) UpdateWindow(owner);
@@ -251,6 +267,11 @@ LRESULT CALLBACK CSplashScreen::WindowProcedure(HWND window, UINT message, WPARA
       return 0;
     }
     case WM_TIMER:
+      if (wparam == kKeepOnTopTimer) {
+        splash->KeepOnTop();
+        if (++splash->keep_on_top_ticks_ >= kKeepOnTopTicks) KillTimer(window, kKeepOnTopTimer);
+        return 0;
+      }
       if (wparam != kDismissTimer) break;
       splash->Dismiss();
       return 0;

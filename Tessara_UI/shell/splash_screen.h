@@ -17,10 +17,6 @@ class CSplashScreen {
   // The splash window while one is shown, else null.
   static HWND Window();
 
-  // Puts a shown splash screen back above the other windows. Windows keeps
-  // a topmost window there by itself; some window systems stack a newly
-  // shown window above it, so start-up calls this after showing the frame.
-  static void KeepOnTop();
 
   virtual ~CSplashScreen();
   CSplashScreen(const CSplashScreen&) = delete;
@@ -31,6 +27,7 @@ class CSplashScreen {
   bool CreateSplashWindow();
   void Paint(HDC context) const;
   void Dismiss();
+  void KeepOnTop() const;
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
   HWND owner_ = nullptr;
@@ -38,4 +35,5 @@ class CSplashScreen {
   HINSTANCE module_ = nullptr;
   HBITMAP bitmap_ = nullptr;
   SIZE bitmap_size_ = {};
+  int keep_on_top_ticks_ = 0;
 };

@@ -82,7 +82,6 @@ int RunProgram(HINSTANCE instance, int show_state) {
   if (frame == nullptr || program.mdi_client == nullptr) return FailStartup();
   ShowWindow(frame, show_state);
   UpdateWindow(frame);
-  CSplashScreen::KeepOnTop();
   OpenForm(kMainWindowFormKind);
   return RunMessageLoop(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_FRAME_ACCELERATORS)));
 }
