@@ -95,6 +95,14 @@ constexpr double kSqrt2 = 0x1.6a09e667f3bcdp+0;
 constexpr double kExpOverflowsAbove = 709.8;
 constexpr double kExpVanishesBelow = -745.2;
 
+// x rounded to the nearest integer (ties to even), for |x| < 2^51: adding
+// and removing 1.5 * 2^52 leaves no fraction bits. Exact, and cheaper than
+// floor, which is a library call on the baseline instruction sets.
+double NearestInteger(double x) {
+  constexpr double kShift = 0x1.8p52;
+  return (x + kShift) - kShift;
+}
+
 // expm1(r) - r = r^2/2! + r^3/3! + ... for |r| <= ln2 / 2: the Taylor series
 // to r^14 / 14! leaves less than 2^-57.
 double ExpSeriesTail(double r) {
@@ -114,13 +122,30 @@ double ExpSeriesTail(double r) {
   return r * r * sum;
 }
 
+// exp(r) for |r| <= ln2 / 2 by its Taylor series to r^11 / 11!: within
+// 2^-46 relative, which is all a result rounded to single precision needs.
+double ShortExpSeries(double r) {
+  double sum = 1.0 / 39916800.0;  // 1/11!
+  sum = sum * r + 1.0 / 3628800.0;
+  sum = sum * r + 1.0 / 362880.0;
+  sum = sum * r + 1.0 / 40320.0;
+  sum = sum * r + 1.0 / 5040.0;
+  sum = sum * r + 1.0 / 720.0;
+  sum = sum * r + 1.0 / 120.0;
+  sum = sum * r + 1.0 / 24.0;
+  sum = sum * r + 1.0 / 6.0;
+  sum = sum * r + 0.5;
+  sum = sum * r + 1.0;
+  return sum * r + 1.0;
+}
+
 // exp(hi + lo) for a finite hi and |lo| about an ulp of hi at most.
 double ExpOfSum(double hi, double lo) {
   if (hi > kExpOverflowsAbove) return std::numeric_limits<double>::infinity();
   if (hi < kExpVanishesBelow) return 0.0;
   // hi + lo = k ln2 + r with |r| <= about ln2 / 2. k * kLn2High is exact and
   // so is its difference from hi (the two are within a factor of two).
-  const double k = std::floor(hi * kInverseLn2 + 0.5);
+  const double k = NearestInteger(hi * kInverseLn2);
   const DoubleDouble r = TwoSum(hi - k * kLn2High, lo - k * kLn2Low);
   // exp(r.hi + r.lo) = (1 + r.hi + tail) * (1 + r.lo) to within r.lo^2.
   const DoubleDouble one_plus_r = FastTwoSum(1.0, r.hi);
@@ -212,6 +237,24 @@ double PowerOfPositive(double x, double y) {
 double PortableExp(double x) {
   if (x != x) return x;  // NaN
   return ExpOfSum(x, 0.0);
+}
+
+float PortableExpRoundedToFloat(float x) {
+  const double wide = x;
+  // Where exp(x) is a normal float (and for NaN), the full function decides.
+  if (!(wide > -87.0 && wide < 88.0)) return static_cast<float>(PortableExp(wide));
+  const double k = NearestInteger(wide * kInverseLn2);
+  const double estimate = ShortExpSeries((wide - k * kLn2High) - k * kLn2Low) *
+                          PowerOfTwo(static_cast<int>(k));
+  // The estimate and PortableExp are within 2^7 double ulps of each other;
+  // both round to the same float unless a midpoint between two floats lies
+  // near them, that is unless the 29 bits that rounding drops are within
+  // 2^10 of one half. That happens once in 2^18: the full function decides.
+  const std::uint64_t dropped = BitsOf(estimate) & ((1ULL << 29) - 1);
+  const std::uint64_t half = 1ULL << 28;
+  const std::uint64_t distance = dropped > half ? dropped - half : half - dropped;
+  if (distance <= (1ULL << 10)) return static_cast<float>(PortableExp(wide));
+  return static_cast<float>(estimate);
 }
 
 double PortableLog(double x) {

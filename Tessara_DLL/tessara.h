@@ -182,6 +182,64 @@ TESSARA_EXPORT ResultCode TESSARA_CALL Estimating_ConfidenceInterval(float mean,
 
 // ---- Detection of disease and maximum prevalence
 
+// The result of DetectingEvent_SampleSize_SimpleRandom: 52 32-bit elements.
+struct DetectionSampleSize {
+  std::int32_t sample_size;      // animals to test (truncated, not rounded up)
+  std::int32_t false_positives;  // false positives to expect; untouched when none is found
+  float sensitivity;             // used: the combination when two tests
+  float specificity;
+  // Sizes (whole numbers) for N = 50, 100, 250, 500, 1000, 2000, 5000 and
+  // 10,000,000 (rows, the last for an infinite population) and prevalences
+  // 0.10, 0.05, 0.02, 0.01, 0.005 and 0.001 (columns).
+  float table[8][6];
+};
+static_assert(sizeof(DetectionSampleSize) == 52 * 4, "52 32-bit elements");
+
+// Animals to test, drawn at random from N, to find at least one positive
+// with the given confidence when the prevalence is at least p, with one test
+// (Se2 = Sp2 = 0) or two read together (interpretation 1 serial, 2
+// parallel); beta is the type II error of the false-positive count.
+TESSARA_EXPORT ResultCode TESSARA_CALL DetectingEvent_SampleSize_SimpleRandom(
+    float p, std::int32_t population, std::int32_t level, float se1, float sp1, float se2,
+    float sp2, DetectionSampleSize* out, float beta, std::int32_t interpretation);
+
+// The result of DetectingEvent_SampleSize_TwoStages: 14 32-bit elements.
+struct TwoStageDetection {
+  float sensitivity;  // used: the combination when two tests
+  float specificity;
+  std::int32_t herds;                      // herds to sample
+  std::int32_t animals_per_herd;           // animals to test in each sampled herd
+  std::int32_t samples;                    // herds * animals_per_herd
+  std::int32_t false_positives_per_herd;   // untouched when none is found
+  std::int32_t false_positives_in_sample;  // untouched when none is found
+  std::int32_t animals_per_herd_table[7];  // for herds of 50, 100, 250, 500, 750, 1000, 5000
+};
+static_assert(sizeof(TwoStageDetection) == 14 * 4, "14 32-bit elements");
+
+// A two-stage survey to detect disease among herds: herds to sample (at the
+// confidence level) and animals per herd (at the herd confidence, 0..100
+// percent), for herd prevalence pHerd, within-herd prevalence pAnimal and an
+// average herd size; tests as for the simple random design.
+TESSARA_EXPORT ResultCode TESSARA_CALL DetectingEvent_SampleSize_TwoStages(
+    std::int32_t level, float p_herd, std::int32_t herds, float p_animal, float herd_size,
+    std::int32_t herd_confidence, float se1, float sp1, float se2, float sp2,
+    TwoStageDetection* out, float beta, std::int32_t interpretation);
+
+// The result of DetectingEvent_MaximumPrevalence: three 32-bit elements.
+struct MaximumPrevalence {
+  std::int32_t positives;  // most positives the population may hold undetected
+  float prevalence;        // the same as a fraction of N
+  float confidence;        // that the prevalence does not exceed p
+};
+static_assert(sizeof(MaximumPrevalence) == 3 * 4, "three 32-bit elements");
+
+// What a sample of n out of N, all negative with a test of sensitivity Se,
+// says at the given confidence level about the prevalence, and how confident
+// one can be that the prevalence is at most p.
+TESSARA_EXPORT ResultCode TESSARA_CALL DetectingEvent_MaximumPrevalence(
+    std::int32_t n, std::int32_t population, float sensitivity, std::int32_t level, float p,
+    MaximumPrevalence* out);
+
 // ---- Selection of units from a list file
 
 // Draws `units` lines of the list at inputPath at random, without

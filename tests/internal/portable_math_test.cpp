@@ -219,4 +219,34 @@ TEST(PortableMath, FloatRoundedExpNeverDecreasesNearItsUnderflow) {
   EXPECT_EQ(static_cast<float>(PortableExp(-110.0f)), 0.0f);
   EXPECT_GT(static_cast<float>(PortableExp(-100.0f)), 0.0f);
 }
+// The single-precision exponential must equal the rounded double one bit
+// for bit: every 257th float from -110 to 100, both signs (which crosses
+// the ends of its fast range at -87 and 88), and the special values.
+float FloatFromBits(std::uint32_t bits) {
+  float x;
+  std::memcpy(&x, &bits, sizeof x);
+  return x;
+}
+
+TEST(PortableMath, FloatRoundedExpIsTheRoundedDoubleExp) {
+  int differences = 0, values = 0;
+  const std::uint32_t sign = 0x80000000u;
+  const std::uint32_t ends[2] = {0x42c80000u /* 100 */, 0x42dc0000u /* 110 */};
+  for (int negative = 0; negative < 2; ++negative) {
+    for (std::uint32_t magnitude = 0; magnitude <= ends[negative]; magnitude += 257) {
+      const float x = FloatFromBits(negative ? (sign | magnitude) : magnitude);
+      const float fast = PortableExpRoundedToFloat(x);
+      const float rounded = static_cast<float>(PortableExp(x));
+      if (std::memcmp(&fast, &rounded, sizeof fast) != 0) ++differences;
+      ++values;
+    }
+  }
+  EXPECT_EQ(differences, 0);
+  EXPECT_GT(values, 8000000);
+  EXPECT_EQ(PortableExpRoundedToFloat(0.0f), 1.0f);
+  EXPECT_EQ(PortableExpRoundedToFloat(-200.0f), 0.0f);
+  EXPECT_EQ(PortableExpRoundedToFloat(100.0f), std::numeric_limits<float>::infinity());
+  EXPECT_EQ(PortableExpRoundedToFloat(-std::numeric_limits<float>::infinity()), 0.0f);
+  EXPECT_TRUE(std::isnan(PortableExpRoundedToFloat(std::numeric_limits<float>::quiet_NaN())));
+}
 }  // namespace
