@@ -8,7 +8,7 @@
 // zero far from its mean, so the walk starts where the first term would make
 // a zero sum non-zero, and ends past the mean once the terms are too small
 // to change the sum; the Poisson terms are all zero beyond 170 (k! no longer
-// fits a double). A sample of 2^31 thus costs some 10^5 terms, not 10^9.
+// fits a double). A sample of 2^31 thus costs a few 10^5 terms, not 10^9.
 #include "detection_false_positive_walk.h"
 
 #include <algorithm>
@@ -25,13 +25,12 @@ constexpr std::int64_t kLargestExactBinomialSample = kLargestFiniteFactorial;
 constexpr double kLargestPoissonMean = 30.0;
 constexpr double kTwoPi = 6.283185308;
 
-// Adds the terms from..to-1 to a single-precision sum that starts at 0 and
+// Adds the terms 0..end-1 to a single-precision sum that starts at 0 and
 // returns the first k at which the sum reaches the level.
 template <class Terms>
-std::optional<std::int64_t> SumUntilLevel(std::int64_t from, std::int64_t to, double level,
-                                          const Terms& terms) {
+std::optional<std::int64_t> SumUntilLevel(std::int64_t end, double level, const Terms& terms) {
   float sum = 0.0f;
-  for (std::int64_t k = from; k < to; ++k) {
+  for (std::int64_t k = 0; k < end; ++k) {
     sum = static_cast<float>(sum + terms(k));
     if (sum >= level) return k;
   }
@@ -160,10 +159,10 @@ std::optional<std::int64_t> FalsePositiveWalk(std::int64_t m, float specificity,
   if (level <= 0.0) return 0;
   const float q = static_cast<float>(1.0 - specificity);
   if (m <= kLargestExactBinomialSample)
-    return SumUntilLevel(0, m, level, ExactBinomialTerms(m, q, specificity, powers));
+    return SumUntilLevel(m, level, ExactBinomialTerms(m, q, specificity, powers));
   const double lambda = static_cast<double>(m) * q;
   if (lambda <= kLargestPoissonMean)
-    return SumUntilLevel(0, std::min(m, PoissonTerms::kEnd), level, PoissonTerms(lambda));
+    return SumUntilLevel(std::min(m, PoissonTerms::kEnd), level, PoissonTerms(lambda));
   return NormalDensityTerms(m, q, specificity).Walk(level);
 }
 

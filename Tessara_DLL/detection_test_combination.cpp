@@ -1,11 +1,14 @@
 // Combination of two diagnostic tests.
 #include "detection_test_combination.h"
 
+#include <cmath>
+
 #include "checks.h"
 
+// The shared range check lets NaN through (every comparison with it is
+// false), and a NaN probability would reach the results.
 bool IsDetectionProbability(float value) {
-  const double v = value;
-  return v >= kZeroTolerance && v <= 1.0;
+  return !std::isnan(value) && IsNonZeroFractionUpToOne(value);
 }
 
 ResultCode CombineDiagnosticTests(float se1, float sp1, float se2, float sp2,

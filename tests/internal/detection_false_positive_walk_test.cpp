@@ -22,8 +22,8 @@ double RecursiveFactorial(std::int64_t k) {
   return static_cast<double>(k) * RecursiveFactorial(k - 1);
 }
 
-// The walk as described for the users' guide: every k from 0 while k < m,
-// each term formed afresh. With wide_poisson_powers the Poisson power that
+// The walk by its definition: every k from 0 while k < m, each term formed
+// afresh. With wide_poisson_powers the Poisson power that
 // overflows single precision is taken in double, as the library does.
 Stop LiteralWalk(std::int64_t m, float sp, float beta, BinomialPowers powers,
                  bool wide_poisson_powers = true) {
@@ -44,7 +44,7 @@ Stop LiteralWalk(std::int64_t m, float sp, float beta, BinomialPowers powers,
     } else if (lambda <= 30.0) {
       const float base = static_cast<float>(lambda);
       const float e = static_cast<float>(PortableExp(static_cast<float>(-lambda)));
-      const std::int32_t count = static_cast<std::int32_t>(std::min<std::int64_t>(k, 1 << 30));
+      const std::int32_t count = static_cast<std::int32_t>(k);  // k < m fits an int32
       double power = IntegerPower(base, count);
       if (wide_poisson_powers && std::isinf(power)) power = WideIntegerPower(base, count);
       term = power * e / RecursiveFactorial(k);

@@ -46,7 +46,7 @@ struct Worked {
   float tolerance;
 };
 
-// The first row is the users' guide example (d = 93.66); the others were
+// The first row is the worked example (d = 93.66); the others were
 // evaluated separately from d = (1 - alpha^(1/n))(N - (n - 1) / 2) / Se and
 // 1 - (1 - n / (N - (D - 1) / 2))^D.
 const Worked kWorked[] = {
