@@ -9,6 +9,7 @@ packages=(
   wine wine64                      # 64-bit Wine only: this kernel runs no 32-bit code
   xvfb x11-apps x11-utils imagemagick xdotool   # display, screenshots
   fonts-thai-tlwg fonts-dejavu-core # Thai glyphs for the program's texts
+  fonts-liberation fonts-wine      # Arial metrics for the layouts, Marlett for caption buttons
   locales                          # es_ES and th_TH user locales for the tests
   time                             # /usr/bin/time -v for the benchmarks
 )
