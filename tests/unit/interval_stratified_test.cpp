@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "dynamic_library.h"
 #include "tessara.h"
@@ -185,6 +186,35 @@ TEST(IntervalStratified, LevelsNinetyOneToNinetyEightUseNinetyFive) {
   const Interval at99 = Computed(99, kTwo);
   EXPECT_NEAR(at90[2] - at90[1], width95 * 1.645 / 1.96, 1e-6);
   EXPECT_NEAR(at99[2] - at99[1], width95 * 2.576 / 1.96, 1e-6);
+}
+
+// Proportions of 0 and 1 (no variance), the smallest samples, whole
+// populations sampled and the largest populations, in every mixture of
+// two strata and of a third: the results are always numbers.
+TEST(IntervalStratified, AdmittedStrataGiveFiniteResults) {
+  constexpr std::int32_t kMaxInt = std::numeric_limits<std::int32_t>::max();
+  const std::int32_t populations[] = {2, 3, 100, 16777217, kMaxInt};
+  const float proportions[] = {0.0f, 1e-7f, 0.5f, 0.99999994f, 1.0f};
+  std::vector<Stratum> strata;
+  for (std::int32_t N : populations) {
+    for (std::int32_t n : {2, N / 2 > 2 ? N / 2 : 2, N}) {
+      for (float p : proportions) strata.push_back({N, n, p});
+    }
+  }
+  for (const Stratum& a : strata) {
+    for (const Stratum& b : strata) {
+      for (const Stratum& c : {Stratum{0, 0, 0.0f}, a}) {
+        Interval out{};
+        ASSERT_EQ(Calculate(99, {{a, b, c}}, &out), rc::Success);
+        for (float x : out) {
+          ASSERT_TRUE(std::isfinite(x)) << a.population << " " << a.sample << " " << a.p << " / "
+                                        << b.population << " " << b.sample << " " << b.p;
+        }
+        EXPECT_LE(out[1], out[0]);
+        EXPECT_GE(out[2], out[0]);
+      }
+    }
+  }
 }
 
 TEST(IntervalStratified, LargestPopulationsStayFinite) {
