@@ -21,7 +21,7 @@ constexpr int kLanguageOffsets[] = {kLanguageOffsetEnglish, kLanguageOffsetSpani
 std::vector<int> CatalogueStringIds() {
   const int ranges[][2] = {{10103, 10105}, {10110, 10111}, {11001, 11017}, {11020, 11046},
                            {11048, 11093}, {11095, 11172}, {11200, 11208}, {11998, 11999},
-                           {12000, 12046}, {13000, 13008}};
+                           {12000, 12047}, {13000, 13008}};
   std::vector<int> ids;
   for (const auto& range : ranges)
     for (int id = range[0]; id <= range[1]; ++id) ids.push_back(id);
@@ -78,6 +78,9 @@ const SampleText kSamples[] = {
     {kLanguageOffsetThai, 11036, L"ขนาด\n\rประชากร"},
     {kLanguageOffsetThai, 11208, L"ค่าของ 'ระดับความเชื่อมั่น' ต้องอยู่ระหว่าง 0 ถึง 1"},
     {kLanguageOffsetThai, 12046, L"ไม่พบไฟล์ที่เลือก"},
+    {kLanguageOffsetThai, 12047, L"ผลรวมของขนาดในไฟล์น้อยกว่าจำนวนหน่วยที่เลือก"},
+    {kLanguageOffsetSpanish, 12047,
+     L"El total de los tamaños del archivo es menor que el número de unidades seleccionadas."},
     {kLanguageOffsetThai, 13008, L"เกี่ยวกับ"},
 };
 
