@@ -5,3 +5,5 @@
 struct TableForm;
 
 extern const TableForm kSampleSizeSimpleRandomForm;
+extern const TableForm kSelectionProportionalForm;
+extern const TableForm kSelectionSimpleRandomForm;

@@ -1,6 +1,7 @@
 #include "form_tables.h"
 
 #include "sample_size_simple_random_controls.h"
+#include "selection_controls.h"
 
 namespace {
 constexpr int kCalculatorFormCount = 16;
@@ -8,7 +9,8 @@ constexpr int kCalculatorFormCount = 16;
 // In FormKind order.
 const FormTable* const kTables[kCalculatorFormCount] = {
     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr, nullptr, &sample_size_simple_random::kTable, nullptr, nullptr, nullptr, nullptr,
+    nullptr, nullptr, &sample_size_simple_random::kTable, nullptr, nullptr,
+    &selection_proportional::kTable, &selection_simple_random::kTable,
     nullptr,
 };
 }  // namespace

@@ -23,8 +23,8 @@ constexpr FormEntry kForms[kFormKindCount] = {
     {11011, "SampleSize_SimpleRandom", 1150, &kSampleSizeSimpleRandomForm, nullptr, nullptr},
     {11012, "SampleSize_Stratified", 1160, nullptr, nullptr, nullptr},
     {11013, "SampleSize_TwoStages", 1170, nullptr, nullptr, nullptr},
-    {11014, "Selection_ProbabilityProportional", 1210, nullptr, nullptr, nullptr},
-    {11015, "Selection_SimpleRandom", 1220, nullptr, nullptr, nullptr},
+    {11014, "Selection_ProbabilityProportional", 1210, &kSelectionProportionalForm, nullptr, nullptr},
+    {11015, "Selection_SimpleRandom", 1220, &kSelectionSimpleRandomForm, nullptr, nullptr},
     {11016, "True_Prevelance", 1180, nullptr, nullptr, nullptr},
     {11017, nullptr, 1190, nullptr, BuildMainWindow, HandleMainWindowCommand},
 };

@@ -34,8 +34,8 @@ def _ids(*ranges):
 
 
 STRING_IDS = _ids((10103, 10105), (10110, 10111), (11001, 11017), (11020, 11046),
-                  (11048, 11093), (11095, 11172), (11200, 11208), (11998, 11999),
-                  (12000, 12047), (13000, 13008))
+                  (11048, 11093), (11095, 11172), (11174, 11174), (11200, 11208),
+                  (11998, 11999), (12000, 12047), (13000, 13008))
 FORM_TITLES = list(range(11001, 11018))          # FormKind 0 to 16
 SAME_IN_EVERY_LANGUAGE = (10103, 10104, 10105)    # loaded before the language is chosen
 # Texts whose translation may equal the English one.
@@ -44,7 +44,8 @@ MAY_EQUAL_ENGLISH = set(SAME_IN_EVERY_LANGUAGE) | {11044, 11102}
 # Texts loaded into 2048-character buffers: messages, descriptions, the
 # sentences of the maximum-prevalence form, the explanations of the input
 # files and the About texts. Everything else is loaded into 255 characters.
-LONG_TEXTS = set(_ids((11028, 11031), (11148, 11151), (11154, 11156), (11201, 11201),
+LONG_TEXTS = set(_ids((11028, 11031), (11148, 11151), (11154, 11156), (11174, 11174),
+                      (11201, 11201),
                       (11203, 11203), (11205, 11205), (11207, 11208), (12000, 12047),
                       (13000, 13006))) | {
     11045, 11053, 11058, 11064, 11065, 11066, 11074, 11075, 11077, 11089, 11095, 11104,

@@ -64,7 +64,13 @@ TEST_P(FormTableTest, RunHelpAndFirstFocusAreControlsOfTheForm) {
   EXPECT_EQ(help->kind, ControlKind::PushButton);
   const PlacedControl* focus = Find(table().first_focus);
   ASSERT_NE(focus, nullptr);
-  EXPECT_TRUE(focus->kind == ControlKind::InputEdit || focus->kind == ControlKind::DropDownList)
+  // An input, or the browse button of a file-based form (the selection
+  // forms begin with the choice of the output file).
+  const bool browse_button = focus->kind == ControlKind::PushButton &&
+                             focus->id != table().help_button && focus->text.literal != nullptr &&
+                             std::wstring(focus->text.literal) == L"...";
+  EXPECT_TRUE(focus->kind == ControlKind::InputEdit || focus->kind == ControlKind::DropDownList ||
+              browse_button)
       << "the first focus is an input";
 }
 
