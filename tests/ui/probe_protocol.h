@@ -24,6 +24,9 @@ enum Request : WPARAM {
   // Icon of a static control: "none", "error", "warning", "information",
   // "question" or "other".
   kReadIcon = 3,
+  // Cursor of the thread (the window is not used): "wait" for the system's
+  // wait cursor, "none" for no cursor, "other" for any other.
+  kReadCursor = 4,
 };
 
 inline constexpr int kReplyCapacity = 16384;

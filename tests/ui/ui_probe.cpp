@@ -60,12 +60,19 @@ std::wstring DescribeIcon(HWND control) {
   return L"other";
 }
 
+std::wstring DescribeCursor() {
+  HCURSOR cursor = GetCursor();
+  if (cursor == nullptr) return L"none";
+  return cursor == LoadCursorW(nullptr, IDC_WAIT) ? L"wait" : L"other";
+}
+
 void Answer(WPARAM request, HWND window) {
   std::wstring reply;
   switch (request) {
     case probe::kReadMenu: reply = DescribeMenu(window); break;
     case probe::kReadFont: reply = DescribeFont(window); break;
     case probe::kReadIcon: reply = DescribeIcon(window); break;
+    case probe::kReadCursor: reply = DescribeCursor(); break;
     default: break;
   }
   const DWORD process = GetCurrentProcessId();
