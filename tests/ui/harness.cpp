@@ -17,10 +17,6 @@ constexpr wchar_t kFrameClass[] = L"TESSARA";
 constexpr wchar_t kSplashClass[] = L"SplashScreen";
 constexpr wchar_t kDialogClass[] = L"#32770";
 constexpr wchar_t kProbeFileName[] = L"tessara_ui_probe.dll";
-// The Thai-capable face the forms' "Arial Unicode MS" is drawn with under
-// Wine (from fonts-thai-tlwg; Latin, accented Latin and Thai glyphs).
-// scripts/run-program.sh maps the same face in the project's own prefix.
-constexpr wchar_t kThaiCapableFace[] = L"Waree";
 
 std::wstring WindowsPath(std::wstring path) {
   std::replace(path.begin(), path.end(), L'/', L'\\');
@@ -616,7 +612,6 @@ void SetUserValue(const wchar_t* path, const wchar_t* name, const wchar_t* value
 }  // namespace
 
 void PrepareWinePrefix() {
-  SetUserValue(L"Software\\Wine\\Fonts\\Replacements", L"Arial Unicode MS", kThaiCapableFace);
   SetUserValue(L"Software\\Wine\\X11 Driver", L"Managed", L"N");
 }
 

@@ -240,10 +240,10 @@ class FakeHelpViewer {
 // --- The test prefix --------------------------------------------------------------
 
 // Prepares the Wine prefix the tests run in, for the programs they start
-// from then on: the font the forms ask for ("Arial Unicode MS") is mapped
-// to one with Thai glyphs, and the windows are left unmanaged (there is no
-// window manager on the test display: Wine would wait two seconds for one
-// at every top-level window that goes away).
+// from then on: the windows are left unmanaged (there is no window manager
+// on the test display: Wine would wait two seconds for one at every
+// top-level window that goes away). The faces come with the prefix's
+// template (scripts/wine-template.sh).
 void PrepareWinePrefix();
 
 // Primary language of this process's user locale (the program's is the same:
