@@ -498,6 +498,25 @@ std::optional<FontDescription> ReadFont(HWND control) {
   return font;
 }
 
+std::optional<std::vector<TextMeasure>> MeasureTexts(HWND window) {
+  Probe probe(window);
+  const std::optional<std::wstring> answer = probe.Ask(probe::kMeasureTexts, window);
+  if (!answer) return std::nullopt;
+  std::vector<TextMeasure> measures;
+  for (const std::wstring& line : Split(*answer, L'\n')) {
+    const std::vector<std::wstring> fields = Split(line, L'\t');
+    if (fields.size() < 7) continue;
+    TextMeasure measure;
+    measure.control = std::stoi(fields[0]);
+    measure.kind = fields[1];
+    measure.needed = {std::stol(fields[2]), std::stol(fields[3])};
+    measure.room = {std::stol(fields[4]), std::stol(fields[5])};
+    measure.text = fields[6];
+    measures.push_back(measure);
+  }
+  return measures;
+}
+
 // --- The program's texts ----------------------------------------------------------
 
 ProgramTexts::ProgramTexts(const std::wstring& program)

@@ -189,6 +189,21 @@ struct FontDescription {
 
 std::optional<FontDescription> ReadFont(HWND control);
 
+// A text a control shows, measured inside the program with the control's
+// own font and wrapping, and the room the control gives it (pixels).
+struct TextMeasure {
+  int control = 0;
+  std::wstring kind;  // "label", "button", "check", "group" or "result"
+  SIZE needed = {};
+  SIZE room = {};
+  std::wstring text;
+  bool Fits() const { return needed.cx <= room.cx && needed.cy <= room.cy; }
+};
+
+// Every text of the window's controls (descendants included); nothing when
+// the probe could not answer.
+std::optional<std::vector<TextMeasure>> MeasureTexts(HWND window);
+
 // --- The program's texts ----------------------------------------------------------
 
 // The string tables of the program's file, read as data: the texts the
