@@ -3,9 +3,14 @@
 // open, measured inside the running program with the faces Wine draws them
 // with. The forms are found through the main window's enabled buttons, so a
 // form that becomes available is measured without a change here.
+//
+// With TESSARA_SCREENSHOTS set to a folder, the same walk also leaves a
+// picture of each window there (LANGUAGE-main.bmp, LANGUAGE-about.bmp,
+// LANGUAGE-form-BUTTON.bmp): scripts/take-screenshots.sh runs it that way.
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +18,48 @@
 #include "form_test_support.h"
 
 namespace {
+
+// The screen's pixels under a window, as a 24-bit BMP file (what the user
+// sees, painted by the program).
+bool SaveWindowImage(HWND window, const std::wstring& path) {
+  RECT frame = {};
+  if (!GetWindowRect(window, &frame)) return false;
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFOHEADER header = {};
+  header.biSize = sizeof(header);
+  header.biWidth = width;
+  header.biHeight = -height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP image = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
+                                   DIB_RGB_COLORS, &bits, nullptr, 0);
+  bool saved = false;
+  if (image != nullptr) {
+    HGDIOBJ previous = SelectObject(memory, image);
+    BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
+    GdiFlush();
+    SelectObject(memory, previous);
+    const DWORD row = static_cast<DWORD>((width * 3 + 3) & ~3);
+    BITMAPFILEHEADER file_header = {};
+    file_header.bfType = 0x4d42;
+    file_header.bfOffBits = sizeof(file_header) + sizeof(header);
+    file_header.bfSize = file_header.bfOffBits + row * static_cast<DWORD>(height);
+    if (FILE* file = _wfopen(path.c_str(), L"wb")) {
+      saved = fwrite(&file_header, sizeof(file_header), 1, file) == 1 &&
+              fwrite(&header, sizeof(header), 1, file) == 1 &&
+              fwrite(bits, row * static_cast<DWORD>(height), 1, file) == 1;
+      fclose(file);
+    }
+    DeleteObject(image);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return saved;
+}
 
 constexpr int kFirstFormButton = 3001;
 constexpr int kLastFormButton = 3016;
@@ -65,6 +112,19 @@ class TextsFit : public form_test::OpenProgram {
     return found;
   }
 
+  // Leaves a picture of the window when screenshots are asked for.
+  void Picture(HWND window, const std::wstring& name) const {
+    wchar_t folder[MAX_PATH] = L"";
+    if (GetEnvironmentVariableW(L"TESSARA_SCREENSHOTS", folder, MAX_PATH) == 0) return;
+    // Let the window finish painting.
+    Sleep(800);
+    const std::wstring language = form_test::LanguageOffset() == kLanguageOffsetSpanish ? L"es"
+                                  : form_test::LanguageOffset() == kLanguageOffsetThai  ? L"th"
+                                                                                        : L"en";
+    const std::wstring path = std::wstring(folder) + L"\\" + language + L"-" + name + L".bmp";
+    EXPECT_TRUE(SaveWindowImage(window, path)) << Narrow(path);
+  }
+
   int measured_ = 0;
 };
 
@@ -72,10 +132,12 @@ TEST_F(TextsFit, MainWindowAboutBoxAndEveryOpenableForm) {
   HWND main_window = MainWindowOfProgram();
   ASSERT_NE(main_window, nullptr);
   ExpectTextsFit(main_window, L"main window");
+  Picture(frame_, L"main");
 
   ui::PostCommand(frame_, IDM_ABOUT);
   HWND about = program_->WaitForDialog(Text(IDS_ABOUT_CAPTION).c_str());
   ExpectTextsFit(about, L"About box");
+  Picture(about, L"about");
   ASSERT_TRUE(ui::PressOk(about));
   ASSERT_TRUE(ui::WaitForWindowGone(about));
 
@@ -90,6 +152,7 @@ TEST_F(TextsFit, MainWindowAboutBoxAndEveryOpenableForm) {
     ASSERT_NE(form, nullptr) << "button " << button_id << " opened no form";
     ExpectTextsFit(form, L"form \"" + ui::WindowText(form) + L"\" (button " +
                              std::to_wstring(button_id) + L")");
+    Picture(frame_, L"form-" + std::to_wstring(button_id));
     PostMessageW(form, WM_CLOSE, 0, 0);
     ASSERT_TRUE(ui::WaitForWindowGone(form));
     ++forms;

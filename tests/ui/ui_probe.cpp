@@ -127,10 +127,11 @@ bool RoomOfControl(HWND control, TextRoom& text_room) {
     switch (type) {
       case BS_PUSHBUTTON:
       case BS_DEFPUSHBUTTON:
-        // The raised edge (2 pixels) and the focus rectangle's gap (1).
+        // Across: the raised edge (2 pixels) and the focus rectangle's gap
+        // (1) on each side; the text's line may use the whole height.
         text_room.kind = L"button";
         text_room.format = wrapping;
-        InflateRect(&text_room.room, -3, -3);
+        InflateRect(&text_room.room, -3, 0);
         return true;
       case BS_CHECKBOX:
       case BS_AUTOCHECKBOX:
