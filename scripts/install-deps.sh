@@ -10,6 +10,7 @@ packages=(
   xvfb x11-apps x11-utils imagemagick xdotool   # display, screenshots
   fonts-thai-tlwg fonts-dejavu-core # Thai glyphs for the program's texts
   fonts-liberation fonts-wine      # Arial metrics for the layouts, Marlett for caption buttons
+  fontconfig                       # fc-match: the Wine template checks its faces
   locales                          # es_ES and th_TH user locales for the tests
   time                             # /usr/bin/time -v for the benchmarks
 )

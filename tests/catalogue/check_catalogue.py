@@ -215,7 +215,7 @@ def check_titles(catalogue):
 
 
 def room_taken(string_id, text, box):
-    """(lines needed, lines available, widest line, width available) of text in box."""
+    """(lines needed, lines available, widest line, widest word, width available) of text in box."""
     kind, box_width, box_height, font = box
     room = box_width - controls.MARGIN[kind]
     bold = font == "B"
@@ -223,8 +223,10 @@ def room_taken(string_id, text, box):
     scale = 17.0 / 13.0 if font == "L" else 1.0
     lines = text_fit.lines_needed(shown, room / scale, bold)
     widest = text_fit.widest_line(shown, bold) * scale
-    available = 1 if kind in ("group", "list", "button") else max(1, box_height // text_fit.LINE_PIXELS)
-    return lines, available, widest, room
+    widest_word = text_fit.widest_word(shown, bold) * scale
+    line = text_fit.line_pixels(shown) * scale
+    available = 1 if kind in ("group", "list", "button") else max(1, int(box_height // line))
+    return lines, available, widest, widest_word, room
 
 
 def check_layout(catalogue, all_boxes=None):
@@ -242,8 +244,9 @@ def check_layout(catalogue, all_boxes=None):
             if text is None or english is None:
                 continue
             for box in boxes:
-                lines, available, widest, room = room_taken(string_id, text, box)
-                english_lines, _, english_widest, _ = room_taken(string_id, english, box)
+                lines, available, widest, word, room = room_taken(string_id, text, box)
+                english_lines, _, english_widest, english_word, _ = room_taken(
+                    string_id, english, box)
                 allowed_lines = max(available, english_lines)
                 if lines > allowed_lines:
                     problems.append("%s %d: needs %d lines in a %s of %dx%d, which holds %d" % (
@@ -251,6 +254,9 @@ def check_layout(catalogue, all_boxes=None):
                 elif available == 1 and widest > max(room, english_widest):
                     problems.append("%s %d: %.0f pixels wide in a %s of %d" % (
                         name, string_id, widest, box[0], box[1]))
+                elif word > max(room, english_word):
+                    problems.append("%s %d: a run of %.0f pixels without a space in a %s of %d" % (
+                        name, string_id, word, box[0], box[1]))
     return problems
 
 
