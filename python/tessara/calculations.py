@@ -726,7 +726,9 @@ def maximum_prevalence(sample_size: int, population: int, prevalence: float,
 
 
 def select_simple_random(units: int, input: PathLike, output: PathLike) -> Path:
-    """Draws ``units`` lines of the list ``input`` at random without
+    """Simple random selection of units from a list file.
+
+    Draws ``units`` lines of the list ``input`` at random without
     replacement and writes them, whole and in the order drawn, to ``output``
     (replaced if it exists), each ended by CR LF.
 
@@ -747,8 +749,9 @@ def select_simple_random(units: int, input: PathLike, output: PathLike) -> Path:
 
 
 def select_proportional_to_size(units: int, input: PathLike, output: PathLike) -> Path:
-    """Selects ``units`` units with probability proportional to their size by
-    systematic sampling along the cumulated sizes (a random start, then a
+    """Selection of units with probability proportional to their size.
+
+    Selects ``units`` units by systematic sampling along the cumulated sizes (a random start, then a
     fixed interval of total size // units), and writes "identifier,r" to
     ``output`` for each unit hit r times, in list order. Because the interval
     is truncated, there may be more selections than ``units``.

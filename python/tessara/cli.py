@@ -54,6 +54,11 @@ _TITLES = {
 }
 
 
+def _escaped(text: str) -> str:
+    # argparse expands %-formats in help texts.
+    return text.replace("%", "%%")
+
+
 def _summary(function) -> str:
     return inspect.getdoc(function).split("\n\n")[0].replace("\n", " ").replace("``", "")
 
@@ -81,7 +86,7 @@ def _stratum(text_fields, kinds):
 def _add_options(parser: argparse.ArgumentParser, function) -> None:
     described = argument_help(function)
     for parameter in inspect.signature(function).parameters.values():
-        described_text = described.get(parameter.name, "")
+        described_text = _escaped(described.get(parameter.name, ""))
         option = "--" + parameter.name.replace("_", "-")
         required = parameter.default is inspect.Parameter.empty
         if not required and parameter.default is not None:
@@ -113,8 +118,8 @@ def build_parser() -> argparse.ArgumentParser:
     calculations.required = True
     for function in CALCULATIONS:
         summary = _summary(function)
-        sub = calculations.add_parser(function.__name__.replace("_", "-"), help=summary,
-                                      description=summary)
+        sub = calculations.add_parser(function.__name__.replace("_", "-"),
+                                      help=_escaped(summary), description=_escaped(summary))
         _add_options(sub, function)
         sub.add_argument("--json", action="store_true", help="print the result as JSON")
         sub.set_defaults(function=function)
@@ -185,7 +190,8 @@ def render(result) -> str:
             title = _TITLES.get(field.name, _label(field.name))
             tables.append(title + ":\n" + _aligned(_table(heading, value, value_heading)))
         elif isinstance(value, tuple):
-            scalars += [[_label(field.name) + " %d" % number, _cell(item)]
+            singular = "stratum" if field.name == "strata" else _label(field.name)
+            scalars += [[singular + " %d" % number, _cell(item)]
                         for number, item in enumerate(value, 1)]
         else:
             scalars.append([_label(field.name), _cell(value)])
