@@ -59,8 +59,8 @@ def test_nested_tables_and_json_keys(capsys):
     assert code == 0
     assert json.loads(out)["table"]["1000"]["0.01"] == 257
     code, out, _ = run(capsys, "detection-sample-size-simple-random", "--prevalence", "0.01",
-                       "--population", "1000")
-    assert ["1000", "31", "62", "152", "257", "485", "964"] in [line.split()
+                       "--population", "1000", "--sensitivity", "0.9", "--specificity", "0.95")
+    assert ["1000", "31", "62", "152", "281", "485", "964"] in [line.split()
                                                                   for line in out.splitlines()]
 
 
