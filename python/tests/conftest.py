@@ -1,4 +1,4 @@
-"""Shared helpers of the package tests: the package is imported from this
+"""What the package tests share: the package is imported from this
 source tree, and the library from TESSARA_LIBRARY or the tree's build."""
 
 import os

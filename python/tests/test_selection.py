@@ -100,3 +100,11 @@ def test_bad_lines_name_their_row(write_list, tmp_path):
     with pytest.raises(tessara.errors.InvalidInputRecord) as raised:
         tessara.select_simple_random(1, write_list("a\n" + "n" * 300 + "\n"), tmp_path / "o.txt")
     assert raised.value.row == 2
+
+
+def test_a_missing_list_is_reported_with_its_path(tmp_path):
+    missing = tmp_path / "no such list.txt"
+    for select in (tessara.select_simple_random, tessara.select_proportional_to_size):
+        with pytest.raises(tessara.errors.InputFileNotFound):
+            select(1, missing, tmp_path / "out.txt")
+        assert not (tmp_path / "out.txt").exists()
