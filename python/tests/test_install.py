@@ -4,7 +4,6 @@ environment, without a package index, then the README's example."""
 import os
 import re
 import subprocess
-import sys
 import venv
 
 import pytest
