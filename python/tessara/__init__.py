@@ -47,8 +47,6 @@ from .calculations import (
 from ._native import library_path
 from .errors import InputFileError, InvalidInputError, LibraryNotFoundError, TessaraError
 
-__version__ = "1.0.0"
-
 # The calculations in the order of the program's main window.
 CALCULATIONS = (
     sample_size_simple_random,
