@@ -604,7 +604,7 @@ def detection_sample_size_simple_random(
         interpretation: Union[Interpretation, str, None] = None, type_ii_error: float = 0.05,
         confidence: int = 95) -> DetectionSampleSize:
     """Animals to test, drawn at random, to find at least one positive when
-    the prevalence is at least ``prevalence``.
+    the prevalence is at least the design prevalence.
 
     The approximation to the hypergeometric distribution
     n = (1 - alpha^(1/D)) (N - (D - 1) / 2) with D = N p Se detectable
@@ -698,7 +698,7 @@ def maximum_prevalence(sample_size: int, population: int, prevalence: float,
                        sensitivity: float = 1.0, confidence: int = 95) -> MaximumPrevalence:
     """What an all-negative sample says about the prevalence: the most
     positives the population may still hold, and the confidence that the
-    prevalence does not exceed ``prevalence``.
+    prevalence is at most the one given.
 
     The detection formula of :func:`detection_sample_size_simple_random`
     solved for the number of positives, d = (1 - alpha^(1/n))
