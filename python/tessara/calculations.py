@@ -7,7 +7,8 @@ Conventions shared by every function:
 * ``confidence`` is 90, 95 or 99. The library computes its normal quantile
   only for these three levels (it takes 91 to 98 as 95 %), so any other level
   is refused with :class:`~tessara.errors.InvalidConfidenceLevel` rather than
-  computed at a level the caller did not ask for;
+  computed at a level the caller did not ask for. The detection calculations,
+  which use the level itself, keep the same three for one rule throughout;
 * the library computes in single precision; real results are returned as the
   shortest decimal that stands for the same single-precision value
   (0.21479 rather than 0.21478998661041260);
@@ -214,11 +215,13 @@ def _real(value, name: str) -> float:
     return float(value)
 
 
-def _level(confidence) -> int:
+def _level(confidence, normal_quantile: bool = True) -> int:
+    """The confidence level: 90, 95 or 99. ``normal_quantile`` tells that the
+    calculation takes z from the level, and so 91 to 98 as 95 %."""
     level = _whole(confidence, "confidence")
     if level not in CONFIDENCE_LEVELS:
         detail = "confidence %d %% is not supported; use 90, 95 or 99" % level
-        if 91 <= level <= 98:
+        if normal_quantile and 91 <= level <= 98:
             detail += " (the library would compute it as 95 %)"
         raise error_for_code(0x60000003, detail=detail)
     return level
@@ -628,7 +631,7 @@ def detection_sample_size_simple_random(
             1e-6 <= beta <= 1.
         confidence: confidence level in percent: 90, 95 or 99.
     """
-    level = _level(confidence)
+    level = _level(confidence, normal_quantile=False)
     se2, sp2 = _second_test(sensitivity2, specificity2)
     out = _native.DetectionSampleSize()
     _call("DetectingEvent_SampleSize_SimpleRandom", _real(prevalence, "prevalence"),
@@ -678,7 +681,7 @@ def detection_sample_size_two_stages(
         confidence: confidence level of the herd stage in percent: 90, 95
             or 99.
     """
-    level = _level(confidence)
+    level = _level(confidence, normal_quantile=False)
     se2, sp2 = _second_test(sensitivity2, specificity2)
     out = _native.TwoStageDetection()
     _call("DetectingEvent_SampleSize_TwoStages", level,
@@ -714,7 +717,7 @@ def maximum_prevalence(sample_size: int, population: int, prevalence: float,
         sensitivity: sensitivity of the test, 1e-6 <= Se <= 1.
         confidence: confidence level in percent: 90, 95 or 99.
     """
-    level = _level(confidence)
+    level = _level(confidence, normal_quantile=False)
     out = _native.MaximumPrevalence()
     _call("DetectingEvent_MaximumPrevalence", _whole(sample_size, "sample_size"),
           _whole(population, "population"), _real(sensitivity, "sensitivity"), level,

@@ -172,6 +172,10 @@ VALID_ARGUMENTS = {
 }
 
 
+USE_THE_LEVEL_ITSELF = (tessara.detection_sample_size_simple_random,
+                        tessara.detection_sample_size_two_stages, tessara.maximum_prevalence)
+
+
 def test_every_confidence_level_argument_is_covered():
     assert sorted(f.__name__ for f in WITH_CONFIDENCE) == sorted(VALID_ARGUMENTS)
 
@@ -183,6 +187,9 @@ def test_levels_other_than_90_95_99_are_refused(function, level):
         function(confidence=level, **VALID_ARGUMENTS[function.__name__])
     assert "use 90, 95 or 99" in str(raised.value)
     assert isinstance(raised.value, ValueError)
+    # Only the calculations that take z from the level say it would be 95 %.
+    says_95 = "compute it as 95 %" in str(raised.value)
+    assert says_95 == (91 <= level <= 98 and function not in USE_THE_LEVEL_ITSELF)
 
 
 @pytest.mark.parametrize("value, error", [(1000.5, ValueError), (2 ** 31, ValueError),
