@@ -27,7 +27,7 @@ from dataclasses import dataclass
 from pathlib import Path
 from typing import Dict, Optional, Sequence, Tuple, Union
 
-from . import _native
+from . import _native, errors
 from .errors import error_for_code
 
 PathLike = Union[str, "os.PathLike[str]"]
@@ -223,7 +223,7 @@ def _level(confidence, normal_quantile: bool = True) -> int:
         detail = "confidence %d %% is not supported; use 90, 95 or 99" % level
         if normal_quantile and 91 <= level <= 98:
             detail += " (the library would compute it as 95 %)"
-        raise error_for_code(0x60000003, detail=detail)
+        raise errors.InvalidConfidenceLevel(detail=detail)
     return level
 
 
@@ -774,7 +774,7 @@ def select_proportional_to_size(units: int, input: PathLike, output: PathLike) -
     input = _path(input)
     if units >= 1 and not os.path.exists(input):
         # The library would first show a message box on Windows.
-        raise error_for_code(0x6000002D, detail=input)
+        raise errors.InputFileNotFound(detail=input)
     row = _not_written()
     _call("Selection_ProbabilityProportional", units, input, _path(output), ctypes.byref(row),
           row=row)
