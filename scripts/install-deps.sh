@@ -4,6 +4,7 @@
 set -euo pipefail
 packages=(
   cmake make g++ python3
+  python3-pytest python3-venv      # the Python package's tests, and its install into a venv
   googletest                       # GoogleTest sources, built by each compiler
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64                      # 64-bit Wine only: this kernel runs no 32-bit code
