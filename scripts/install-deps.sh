@@ -12,6 +12,8 @@ packages=(
   fonts-liberation fonts-wine      # Arial metrics for the layouts, Marlett for caption buttons
   locales                          # es_ES and th_TH user locales for the tests
   time                             # /usr/bin/time -v for the benchmarks
+  fp-utils-3.2.2                   # chmcmd, the HTML Help compiler of the help files
+  libchm-bin                       # chmlib and its tools, to read the help files back
 )
 missing=()
 for package in "${packages[@]}"; do
