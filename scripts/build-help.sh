@@ -28,7 +28,7 @@ unshare "${as_root[@]}" --mount sh -c \
   'mount --bind /usr "$1/usr" && cd "$1" && chroot "$1" "$2" --no-html-scan "/Tessara_$3.hhp"' \
   compile "$stage" "$compiler" "$language" > "$stage/chmcmd.log" 2>&1 ||
   { cat "$stage/chmcmd.log" >&2; exit 1; }
-if grep -qi "error" "$stage/chmcmd.log"; then
+if grep -qiE "error|corrupt" "$stage/chmcmd.log" || [ ! -s "$stage/Tessara_$language.chm" ]; then
   cat "$stage/chmcmd.log" >&2
   exit 1
 fi

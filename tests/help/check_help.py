@@ -101,6 +101,9 @@ class Chm:
 # --- The program's own texts ------------------------------------------------------
 
 LANGUAGES = {"en": 0, "es": 2500}
+# The user locale under which a language's file examples are read: the
+# library splits fields at ";" under Spanish and at "," otherwise.
+LOCALES = {"en": "en_US.UTF-8", "es": "es_ES.UTF-8"}
 
 
 def read_catalogue(source_dir, language):
@@ -341,8 +344,10 @@ def check_language(language, chm, registry, texts, library):
                 failures.append("%s%s: link %s names no anchor" % (language, path, link))
 
     # Worked examples: each calculator page has at least one, and each
-    # shows the library's own numbers. Selections draw from the random
-    # sequence of a fresh program, so each runs in a process of its own.
+    # shows the library's own numbers. Examples that read a file run in a
+    # process of their own under the language's locale (the library picks
+    # its list separator when it is loaded), and so do the selections, which
+    # draw from the random sequence of a freshly started program.
     for kind, title_id, topic in registry:
         path = "/" + topics.get(topic, "").lstrip("/")
         if kind < 16 and path in pages and not pages[path].examples:
@@ -351,19 +356,20 @@ def check_language(language, chm, registry, texts, library):
         for example in page.examples:
             where = "%s%s line %d (%s)" % (language, path, example["line"],
                                            example["data-export"])
-            if example["data-export"].startswith("Selection_"):
-                problems = run_in_fresh_process(library, example)
+            if "data-file" in example:
+                problems = run_in_fresh_process(library, example, LOCALES[language])
             else:
                 problems = check_example(library, example)
             failures.extend("%s: %s" % (where, problem) for problem in problems)
     return failures
 
 
-def run_in_fresh_process(library, example):
+def run_in_fresh_process(library, example, locale):
     keys = ("data-export", "data-args", "data-expect", "data-file", "text")
+    environment = dict(os.environ, LC_ALL=locale)
     result = subprocess.run([sys.executable, __file__, "--one-example", library._name] +
                             [example.get(key, "") for key in keys],
-                            capture_output=True, text=True, check=False)
+                            capture_output=True, text=True, check=False, env=environment)
     if result.returncode != 0:
         return [result.stdout.strip() or result.stderr.strip()]
     return []
@@ -385,14 +391,19 @@ def main(argv):
         return 1
     failures = []
     for language in LANGUAGES:
-        chm = Chm(os.path.join(help_dir, "Tessara_%s.chm" % language))
+        try:
+            chm = Chm(os.path.join(help_dir, "Tessara_%s.chm" % language))
+        except IOError as error:
+            print("%s: FAILED, %s" % (language, error))
+            failures.append(str(error))
+            continue
         texts = read_catalogue(source_dir, language)
         language_failures = check_language(language, chm, registry, texts, library)
         failures.extend(language_failures)
         print("%s: %d pages, %d topics, %s" % (language, len(chm.files), len(chm.topic_map()),
                                                "ok" if not language_failures else "FAILED"))
-    for failure in failures:
-        print(failure)
+        for failure in language_failures:
+            print("  " + failure)
     return 1 if failures else 0
 
 
