@@ -328,6 +328,16 @@ def check_language(language, chm, registry, texts, library):
             failures.append("%s: topic %d (FormKind %d) opens %s titled %r, not %r" %
                             (language, topic, kind, path, heading, title))
 
+    # The table of contents names pages of the help file.
+    for name in chm.files:
+        if name.lower().endswith(".hhc"):
+            locals_ = re.findall(r'<param name="Local" value="([^"]+)"', chm.read(name).decode("ascii"))
+            if not locals_:
+                failures.append("%s%s: the table of contents names no page" % (language, name))
+            for local in locals_:
+                if "/" + local not in pages:
+                    failures.append("%s%s: %s is not a page of the CHM" % (language, name, local))
+
     # Links stay inside the help file and reach what they name.
     for path, page in pages.items():
         for link in page.links:
