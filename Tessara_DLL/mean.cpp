@@ -5,13 +5,13 @@
 #include <cstdint>
 
 #include "checks.h"
+#include "fixed_populations.h"
 #include "finite_population_correction.h"
 #include "tessara.h"
 
 namespace {
-// Population sizes of the ready reckoner, out[0] to out[14].
-constexpr std::int32_t kTablePopulations[15] = {50,   100,  150,  200,  300,  400,  500,  750,
-                                                1000, 1500, 2000, 3500, 5000, 7500, 10000};
+// The ready reckoner's populations, in their order in the out-array.
+constexpr const auto& kTablePopulations = kFixedPopulations;
 
 // Mean sample sizes are rounded half up (not truncated plus one).
 std::int32_t RoundHalfUp(double size) { return static_cast<std::int32_t>(std::floor(size + 0.5)); }

@@ -3,13 +3,13 @@
 #include <cstdint>
 
 #include "checks.h"
+#include "fixed_populations.h"
 #include "tessara.h"
 #include "whole_sizes.h"
 
 namespace {
-// Population sizes of the table shown beside the user's own population.
-constexpr std::int32_t kTablePopulations[15] = {50,   100,  150,  200,  300,  400,  500, 750,
-                                                1000, 1500, 2000, 3500, 5000, 7500, 10000};
+// The ready reckoner's populations, in their order in the out-array.
+constexpr const auto& kTablePopulations = kFixedPopulations;
 
 // Sample sizes are made whole by truncating and adding one, so a size that
 // is already whole is raised too.

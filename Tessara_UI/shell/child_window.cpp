@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "form_colours.h"
 #include "form_dispatch.h"
+#include "form_registry.h"
 #include "program_state.h"
 #include "string_ids.h"
 
@@ -48,6 +49,13 @@ FormState* StateOf(HWND child) {
   return reinterpret_cast<FormState*>(GetWindowLongPtrW(child, kFormStateOffset));
 }
 
+// The main window lives as long as the frame: it has no Close in its system
+// menu, and Escape or Ctrl+F4 leave it open.
+bool IsMainWindow(HWND child) {
+  const FormState* state = StateOf(child);
+  return state != nullptr && !IsCalculatorForm(state->form_kind);
+}
+
 void OnActivation(HWND window, HWND activated) {
   if (activated != window) return;
   if (const FormState* state = StateOf(window)) Program().current_form_kind = state->form_kind;
@@ -64,7 +72,9 @@ LRESULT OnCommand(HWND window, WPARAM wparam, LPARAM lparam) {
   const WORD command = LOWORD(wparam);
   const WORD notification = HIWORD(wparam);
   if (command == IDCANCEL) {
-    // Escape, through the dialog keyboard handling: the child goes away.
+    // Escape, through the dialog keyboard handling: a form goes away; the
+    // main window stays, since nothing could bring it back.
+    if (IsMainWindow(window)) return 0;
     FreeFormState(window);
     SendMessageW(Program().mdi_client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
     return 0;
@@ -130,11 +140,22 @@ LRESULT CALLBACK ChildWindowProcedure(HWND window, UINT message, WPARAM wparam, 
       EndPaint(window, &paint);
       return 0;
     }
+    case WM_SYSCOMMAND:
+      // Ctrl+F4 asks the active child to close.
+      if ((wparam & 0xFFF0) == SC_CLOSE && IsMainWindow(window)) return 0;
+      break;
     case WM_CLOSE:
+      if (IsMainWindow(window)) return 0;
       FreeFormState(window);
       break;
     case WM_COMMAND:
       return OnCommand(window, wparam, lparam);
+    case DM_GETDEFID: {
+      // Asked by the dialog keyboard handling when the user presses Enter.
+      const int run_button = DefaultButtonOf(Program().current_form_kind);
+      if (run_button != 0) return MAKELRESULT(run_button, DC_HASDEFID);
+      break;
+    }
     case WM_MDIACTIVATE:
       OnActivation(window, reinterpret_cast<HWND>(lparam));
       return 0;

@@ -12,12 +12,15 @@ using BuildOperation = HWND (*)(HWND form);
 // Handles a command of the form; false when the form does not take it.
 using CommandHandler = bool (*)(HWND form, WORD command, WORD notification);
 
+struct TableForm;
+
 struct FormEntry {
   int title_id;             // StringId 11001 + FormKind
   const char* export_name;  // bound by name at every run; null for the main window
   int help_topic;
-  BuildOperation build;            // null while the form is not built
-  CommandHandler handle_command;   // null while the form is not built
+  const TableForm* form;           // a calculator form; null while it is not built
+  BuildOperation build;            // the main window's own operations
+  CommandHandler handle_command;
 };
 
 inline constexpr int kFormKindCount = 17;
@@ -27,3 +30,6 @@ const FormEntry& FormEntryOf(int form_kind);
 
 // True when the form has its operations.
 bool IsFormBuilt(int form_kind);
+
+// The push button that Enter presses in the form; 0 when it has none.
+int DefaultButtonOf(int form_kind);

@@ -13,3 +13,7 @@ bool IsFractionBelowOne(double value) {
   // comparison and must not pass.
   return !IsZeroForForms(value) && value >= 0.0 && value < 1.0;
 }
+
+bool IsFractionUpToOne(double value) {
+  return !IsZeroForForms(value) && value >= 0.0 && value <= 1.0;
+}

@@ -10,3 +10,6 @@ bool IsZeroForForms(double value);
 // A proportion the forms accept as a fraction: not zero (within the
 // tolerance), not negative and below 1.
 bool IsFractionBelowOne(double value);
+
+// The same, with 1 itself admitted.
+bool IsFractionUpToOne(double value);

@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <utility>
 
 #include "error_report.h"
+#include "form_registry.h"
 
 // The library's answer to one call: its ResultCode and, for the file-based
 // exports, the row and item of a bad line (-1 when they do not apply).
@@ -30,22 +32,46 @@ Export BindExport(const char* name) {
   return reinterpret_cast<Export>(reinterpret_cast<void*>(FindExport(name)));
 }
 
-// The run of a form, the library side. call(entry) makes the call and
+// The wait cursor for as long as it lives: the interface is blocked while
+// the library computes.
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(previous_); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
+};
+
+// The run of a form, the library side. Export is the type of the export's
+// prototype in tessara.h (decltype(&::Name)), so the call is checked
+// against the library's own declaration. call(entry) makes the call and
 // returns the LibraryAnswer; show() writes the results and runs only for
 // code 0. A missing export ends the run silently, leaving the results as
 // they were.
 template <typename Export, typename Call, typename Show>
 void RunExport(int form_kind, const char* export_name, Call&& call, Show&& show) {
+  LibraryAnswer answer{0};
   try {
     const Export entry = BindExport<Export>(export_name);
     if (entry == nullptr) return;
-    const LibraryAnswer answer = call(entry);
-    if (answer.code == 0) {
-      show();
-    } else {
-      ShowErrorReport(form_kind, answer.code, answer.row, answer.item);
-    }
+    WaitCursor waiting;
+    answer = call(entry);
   } catch (...) {
-    ShowErrorReport(form_kind, kUnexpectedFailureCode, -1, -1);
+    answer = LibraryAnswer{kUnexpectedFailureCode};
   }
+  if (answer.code == 0) {
+    show();
+  } else {
+    ShowErrorReport(form_kind, answer.code, answer.row, answer.item);
+  }
+}
+
+// The same with the export that the form registry names for the form.
+template <typename Export, typename Call, typename Show>
+void RunExport(int form_kind, Call&& call, Show&& show) {
+  RunExport<Export>(form_kind, FormEntryOf(form_kind).export_name, std::forward<Call>(call),
+                    std::forward<Show>(show));
 }

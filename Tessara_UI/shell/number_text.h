@@ -2,6 +2,7 @@
 // edit's text must pass, its conversion, fixed-point formatting and the trim
 // of trailing zeros. Plain C++ over wide strings, no window in sight.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 // Edits are read with a 32-character buffer: at most 31 characters count.
@@ -12,15 +13,26 @@ inline constexpr int kNumberTextCapacity = 32;
 // points or commas pass.
 bool PassesNumberCheck(const wchar_t* text);
 
-// The text as a double, as the "C" locale reads it: the conversion stops at
-// the first character that cannot continue a number ("0,5" gives 0, "1.2.3"
-// gives 1.2, "-" gives 0). False when the text fails the number check. Only
-// the first 31 characters are read.
-bool ReadRealNumberText(const wchar_t* text, double* value);
+// How the user's locale writes decimals. A point is a decimal point in
+// every language; where decimals are written with a comma (Spanish), one
+// comma is a decimal point too; elsewhere commas can only group thousands.
+enum class DecimalStyle { PointOnly, CommaToo };
 
-// The text as a signed 32-bit integer, stopping at the first non-digit
-// ("12.7" gives 12). Values beyond the int32 range are held at its ends.
-bool ReadIntegerText(const wchar_t* text, std::int32_t* value);
+// The longest number text that is read: what a 32-character read of an
+// edit holds. A longer text is refused rather than cut into another number.
+inline constexpr std::size_t kLongestNumberText = kNumberTextCapacity - 1;
+
+// The text as the user meant it, or false. A number is an optional sign,
+// digits with at most one decimal separator, and nothing else: "0.5.5",
+// "50%", " 5", "1e-3" and texts longer than 31 characters are refused, never
+// read as a prefix. Under PointOnly, commas may group the whole part in
+// threes ("10,000", "1,000.5"); any other comma is refused ("0,5").
+bool ReadRealNumberText(const wchar_t* text, DecimalStyle style, double* value);
+
+// A whole number in the signed 32-bit range, or false: the same rules with
+// no decimal separator at all ("2.9" and "10.000" are refused, never 2 or
+// 10), and nothing beyond the int32 range.
+bool ReadIntegerText(const wchar_t* text, DecimalStyle style, std::int32_t* value);
 
 // Prints value with the format "%<width>.<decimals>f" into buffer, cut to
 // capacity - 1 characters and always terminated.

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "number_text.h"
+
 // Capacities in characters, terminating zero included.
 constexpr int kNameCapacity = 256;          // title, class names, help file name
 constexpr int kListSeparatorCapacity = 33;  // at most 32 characters
@@ -15,6 +17,8 @@ struct ProgramState {
   HINSTANCE instance = nullptr;
   wchar_t help_file[kNameCapacity] = L"";
   wchar_t list_separator[kListSeparatorCapacity] = L",";
+  // How typed numbers write their decimals: with a comma too under Spanish.
+  DecimalStyle decimal_style = DecimalStyle::PointOnly;
   wchar_t window_title[kNameCapacity] = L"";
   wchar_t frame_class[kNameCapacity] = L"";
   wchar_t child_class[kNameCapacity] = L"";

@@ -30,6 +30,9 @@ void ChooseLanguageFromUserLocale() {
   SetLanguageOffset(choice.language_offset);
   lstrcpynW(program.help_file, choice.help_file, kNameCapacity);
   lstrcpynW(program.list_separator, choice.list_separator, kListSeparatorCapacity);
+  // The locales whose list separator is ";" are those that write a decimal comma.
+  program.decimal_style =
+      lstrcmpW(choice.list_separator, L";") == 0 ? DecimalStyle::CommaToo : DecimalStyle::PointOnly;
 }
 
 // A copy already running is brought forward instead of a second one.

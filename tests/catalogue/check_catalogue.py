@@ -1,6 +1,9 @@
 """Checks the string catalogue of the program in its three languages.
 
-Usage: check_catalogue.py RESOURCE_DIR
+Usage: check_catalogue.py RESOURCE_DIR [FORM_TABLE_DUMP]
+
+FORM_TABLE_DUMP is the program that prints the forms' control tables as
+JSON; the texts of the forms it describes are measured in the boxes it gives.
 
 Reads strings_en.rc, strings_es.rc and strings_th.rc and fails when a
 StringId is missing or doubled in a language, when a translation loses or
@@ -224,16 +227,17 @@ def room_taken(string_id, text, box):
     return lines, available, widest, room
 
 
-def check_layout(catalogue):
+def check_layout(catalogue, all_boxes=None):
     """A translation must fit the smallest control that shows it; where the
     English text already needs more, the translation may take as much as the
     English does, and no more."""
     problems = []
     reference = catalogue.texts[REFERENCE]
+    boxes_by_id = controls.BOXES if all_boxes is None else all_boxes
     for name in LANGUAGES:
         if name == REFERENCE:
             continue
-        for string_id, boxes in sorted(controls.BOXES.items()):
+        for string_id, boxes in sorted(boxes_by_id.items()):
             text, english = catalogue.texts[name].get(string_id), reference.get(string_id)
             if text is None or english is None:
                 continue
@@ -254,19 +258,46 @@ CHECKS = (check_identifiers, check_blocks, check_translations, check_capacities,
           check_error_report, check_titles, check_layout)
 
 
-def run_checks(catalogue):
-    problems = list(catalogue.problems)
-    for check in CHECKS:
-        problems += check(catalogue)
+def check_form_tables(catalogue, rows):
+    """Every catalogue text that a form's control table names exists in
+    every language."""
+    problems = []
+    for row in rows:
+        for name in LANGUAGES:
+            if row["string_id"] and not catalogue.texts[name].get(row["string_id"]):
+                problems.append("%s: control %d of FormKind %d shows %d, which has no text" % (
+                    name, row["id"], row["form"], row["string_id"]))
     return problems
 
 
+def run_checks(catalogue, table_rows=None):
+    problems = list(catalogue.problems)
+    for check in CHECKS:
+        if check is check_layout and table_rows is not None:
+            problems += check_layout(catalogue, controls.joined_boxes(table_rows))
+        else:
+            problems += check(catalogue)
+    if table_rows is not None:
+        problems += check_form_tables(catalogue, table_rows)
+    return problems
+
+
+def read_form_tables(dump_program):
+    import json
+    import subprocess
+    output = subprocess.run([dump_program], check=True, capture_output=True, text=True).stdout
+    return json.loads(output)
+
+
 def main(argv):
-    if len(argv) != 2:
+    if len(argv) not in (2, 3):
         print(__doc__)
         return 2
     catalogue = Catalogue.read(argv[1])
-    problems = run_checks(catalogue)
+    table_rows = read_form_tables(argv[2]) if len(argv) == 3 else None
+    if table_rows is not None:
+        print("%d controls read from the forms' tables" % len(table_rows))
+    problems = run_checks(catalogue, table_rows)
     for problem in problems:
         print(problem)
     for name in LANGUAGES:

@@ -1,5 +1,10 @@
 """The controls each catalogue text is shown in, with their sizes in pixels.
 
+The forms built from control tables describe their own controls: their
+boxes are read from the program's tables (form_boxes below) and joined to
+the hand-kept boxes here, which are those of the main window, the About box
+and the forms not yet described by a table.
+
 For each StringId: the boxes (kind, width, height, font) that the forms, the
 main window and the About box give it; a text must fit the smallest of
 them. Fonts: R regular, B bold, I italic form font (9.5 points), L the large
@@ -173,3 +178,35 @@ def as_shown(string_id, text):
     for token, value in SAMPLE_FILLING.get(string_id, {}).items():
         text = text.replace(token, value)
     return text + SAMPLE_SUFFIX.get(string_id, "")
+
+
+# How the kinds of the forms' control tables are measured here.
+TABLE_KINDS = {"label": "label", "group": "group", "button": "button", "edit": "edit",
+               "list": "list"}
+
+
+def form_boxes(rows):
+    """Boxes by StringId from the rows of the forms' control tables (the
+    JSON that the table dump prints): every control that shows a catalogue
+    text, in the kind and font it has there."""
+    boxes = {}
+    for row in rows:
+        kind = TABLE_KINDS.get(row["kind"])
+        if kind is None or row["string_id"] == 0:
+            continue
+        font = row["font"] if row["font"] in ("R", "B", "I") else "R"
+        box = (kind, row["width"], row["height"], font)
+        boxes.setdefault(row["string_id"], [])
+        if box not in boxes[row["string_id"]]:
+            boxes[row["string_id"]].append(box)
+    return boxes
+
+
+def joined_boxes(rows):
+    """The hand-kept boxes with those of the forms' tables."""
+    joined = {string_id: list(boxes) for string_id, boxes in BOXES.items()}
+    for string_id, boxes in form_boxes(rows).items():
+        for box in boxes:
+            if box not in joined.setdefault(string_id, []):
+                joined[string_id].append(box)
+    return joined

@@ -151,3 +151,30 @@ class ResourceScriptReadingTest(unittest.TestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class FormTableChecksTest(unittest.TestCase):
+    """The boxes of the forms' control tables join the hand-kept ones, and a
+    table that names a text the catalogue lacks is caught."""
+
+    ROW = {"form": 10, "id": 4000, "kind": "label", "string_id": 11020, "literal": "",
+           "x": 20, "y": 30, "width": 180, "height": 20, "font": "R"}
+
+    @classmethod
+    def setUpClass(cls):
+        cls.real = checks.Catalogue.read(RESOURCES)
+
+    def test_table_text_missing_in_a_language(self):
+        catalogue = copy.deepcopy(self.real)
+        del catalogue.texts["Thai"][11020]
+        problems = checks.check_form_tables(catalogue, [self.ROW])
+        self.assertTrue(any("Thai" in p and "11020" in p and "4000" in p for p in problems), problems)
+
+    def test_a_narrow_table_box_is_measured(self):
+        narrow = dict(self.ROW, width=20)
+        problems = checks.check_layout(self.real, checks.controls.joined_boxes([narrow]))
+        self.assertTrue(any("11020" in p for p in problems), problems)
+
+    def test_rules_and_inputs_bring_no_boxes(self):
+        rows = [dict(self.ROW, kind="rule", string_id=0), dict(self.ROW, kind="input", string_id=0)]
+        self.assertEqual(checks.controls.form_boxes(rows), {})

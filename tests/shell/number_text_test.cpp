@@ -1,7 +1,11 @@
 // Reading numbers from edit texts, and writing them back.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <cwchar>
+#include <optional>
+#include <ostream>
 #include <string>
 
 #include "number_text.h"
@@ -22,62 +26,109 @@ TEST(NumberCheck, AcceptsDigitsSignsPointsAndCommasOnly) {
   EXPECT_FALSE(PassesNumberCheck(nullptr));
 }
 
-TEST(RealNumberText, ConversionStopsWhereANumberCannotContinue) {
-  struct Case {
-    const wchar_t* text;
-    double value;
-  } cases[] = {
-      {L"0,5", 0.0},  {L"1.2.3", 1.2},  {L"-", 0.0},    {L"12.7", 12.7},   {L"0.05", 0.05},
-      {L"-0.5", -0.5}, {L"+3", 3.0},    {L".5", 0.5},   {L",5", 0.0},      {L"1,5", 1.0},
-      {L"0.0000001", 1e-7},
-  };
-  for (const Case& c : cases) {
-    double value = -99;
-    ASSERT_TRUE(ReadRealNumberText(c.text, &value)) << c.text;
-    EXPECT_DOUBLE_EQ(value, c.value) << c.text;
-  }
-  double untouched = -99;
-  EXPECT_FALSE(ReadRealNumberText(L"", &untouched));
-  EXPECT_FALSE(ReadRealNumberText(L"1e3", &untouched));
-  EXPECT_EQ(untouched, -99);
+// What a typed text reads as, in a real field and in a whole-number field,
+// under a locale that writes decimals with a point (English, Thai) and one
+// that writes them with a comma (Spanish). Absent: the text is refused, so
+// the form names the field instead of computing with another number.
+struct TypedNumber {
+  const wchar_t* text;
+  std::optional<double> real_point;
+  std::optional<double> real_comma;
+  std::optional<std::int32_t> whole_point;
+  std::optional<std::int32_t> whole_comma;
+};
+
+void PrintTo(const TypedNumber& c, std::ostream* os) {
+  *os << '"' << std::string(c.text, c.text + std::wcslen(c.text)) << '"';
 }
 
-TEST(RealNumberText, OnlyTheFirst31CharactersAreRead) {
-  // 31 characters "0.12...9" then more digits: the tail is never seen.
-  const std::wstring first31 = L"0.12345678901234567890123456789";
-  ASSERT_EQ(first31.size(), 31u);
-  double value = 0;
-  ASSERT_TRUE(ReadRealNumberText((first31 + L"999999999").c_str(), &value));
-  double expected = 0;
-  ASSERT_TRUE(ReadRealNumberText(first31.c_str(), &expected));
-  EXPECT_EQ(value, expected);
-  // A bad character past the 31st does not fail the check.
-  EXPECT_TRUE(ReadRealNumberText((first31 + L"x").c_str(), &value));
-  // A 40-character run of digits reads as its first 31 digits.
-  const std::wstring forty(40, L'1');
-  ASSERT_TRUE(ReadRealNumberText(forty.c_str(), &value));
-  EXPECT_DOUBLE_EQ(value, 1111111111111111111111111111111.0);
+constexpr std::nullopt_t kRefused = std::nullopt;
+
+// clang-format off
+const TypedNumber kTypedNumbers[] = {
+    // text            real, point  real, comma  whole, point  whole, comma
+    {L"0.05",          0.05,        0.05,        kRefused,     kRefused},
+    {L"0,05",          kRefused,    0.05,        kRefused,     kRefused},
+    {L"10,000",        10000.0,     10.0,        10000,        kRefused},
+    {L"10.000",        10.0,        10.0,        kRefused,     kRefused},
+    {L"1.000",         1.0,         1.0,         kRefused,     kRefused},
+    {L"1,000.5",       1000.5,      kRefused,    kRefused,     kRefused},
+    {L"1,000,000",     1000000.0,   kRefused,    1000000,      kRefused},
+    {L"12.7",          12.7,        12.7,        kRefused,     kRefused},
+    {L"2.9",           2.9,         2.9,         kRefused,     kRefused},
+    {L"0.5.5",         kRefused,    kRefused,    kRefused,     kRefused},
+    {L"0.5,5",         kRefused,    kRefused,    kRefused,     kRefused},
+    {L"1e-3",          kRefused,    kRefused,    kRefused,     kRefused},
+    {L"-0",            -0.0,        -0.0,        0,            0},
+    {L" 5",            kRefused,    kRefused,    kRefused,     kRefused},
+    {L"5 ",            kRefused,    kRefused,    kRefused,     kRefused},
+    {L"50%",           kRefused,    kRefused,    kRefused,     kRefused},
+    {L"1,5",           kRefused,    1.5,         kRefused,     kRefused},
+    {L"1,00",          kRefused,    1.0,         kRefused,     kRefused},
+    {L"1,0000",        kRefused,    1.0,         kRefused,     kRefused},
+    {L",5",            kRefused,    0.5,         kRefused,     kRefused},
+    {L".5",            0.5,         0.5,         kRefused,     kRefused},
+    {L"5.",            5.0,         5.0,         kRefused,     kRefused},
+    {L"+3",            3.0,         3.0,         3,            3},
+    {L"-5",            -5.0,        -5.0,        -5,           -5},
+    {L"1000",          1000.0,      1000.0,      1000,         1000},
+    {L"0.0000001",     1e-7,        1e-7,        kRefused,     kRefused},
+    {L"-",             kRefused,    kRefused,    kRefused,     kRefused},
+    {L".",             kRefused,    kRefused,    kRefused,     kRefused},
+    {L",",             kRefused,    kRefused,    kRefused,     kRefused},
+    {L"",              kRefused,    kRefused,    kRefused,     kRefused},
+    {L"nan",           kRefused,    kRefused,    kRefused,     kRefused},
+    {L"inf",           kRefused,    kRefused,    kRefused,     kRefused},
+    {L"0x10",          kRefused,    kRefused,    kRefused,     kRefused},
+    {L"2147483647",    2147483647.0, 2147483647.0, 2147483647, 2147483647},
+    {L"-2147483648",   -2147483648.0, -2147483648.0, -2147483647 - 1, -2147483647 - 1},
+    {L"2147483648",    2147483648.0, 2147483648.0, kRefused,   kRefused},
+    {L"0000000000012", 12.0,        12.0,        12,           12},
+    {L"99999999999",   99999999999.0, 99999999999.0, kRefused, kRefused},
+    // 31 characters are the most an edit's number may have; 40 are refused
+    // rather than read as their first 31.
+    {L"0.12345678901234567890123456789", 0.12345678901234567890123456789,
+                                   0.12345678901234567890123456789, kRefused, kRefused},
+    {L"0.123456789012345678901234567891", kRefused, kRefused, kRefused, kRefused},
+    {L"1111111111111111111111111111111111111111", kRefused, kRefused, kRefused, kRefused},
+};
+// clang-format on
+
+class TypedNumberTest : public testing::TestWithParam<TypedNumber> {};
+
+template <typename T, typename Read>
+void ExpectRead(const std::optional<T>& expected, Read read) {
+  T value{};
+  const bool read_ok = read(&value);
+  ASSERT_EQ(read_ok, expected.has_value());
+  if (expected) {
+    EXPECT_EQ(value, *expected);
+    EXPECT_EQ(std::signbit(static_cast<double>(value)), std::signbit(static_cast<double>(*expected)));
+  }
 }
 
-TEST(IntegerText, StopsAtTheFirstNonDigitAndHoldsTheInt32Range) {
-  struct Case {
-    const wchar_t* text;
-    std::int32_t value;
-  } cases[] = {
-      {L"12.7", 12},        {L"2.9", 2},           {L"0", 0},
-      {L"-5", -5},          {L"+8", 8},            {L"-", 0},
-      {L"1,000", 1},        {L"2147483647", 2147483647},
-      {L"2147483648", 2147483647},                 {L"99999999999999999999", 2147483647},
-      {L"-2147483648", -2147483647 - 1},           {L"-99999999999", -2147483647 - 1},
-  };
-  for (const Case& c : cases) {
-    std::int32_t value = -99;
-    ASSERT_TRUE(ReadIntegerText(c.text, &value)) << c.text;
-    EXPECT_EQ(value, c.value) << c.text;
-  }
-  std::int32_t untouched = -99;
-  EXPECT_FALSE(ReadIntegerText(L"12a", &untouched));
-  EXPECT_EQ(untouched, -99);
+TEST_P(TypedNumberTest, ReadsAsTheUserMeantOrIsRefused) {
+  const TypedNumber& c = GetParam();
+  SCOPED_TRACE("point locale, real field");
+  ExpectRead(c.real_point, [&](double* v) { return ReadRealNumberText(c.text, DecimalStyle::PointOnly, v); });
+  SCOPED_TRACE("comma locale, real field");
+  ExpectRead(c.real_comma, [&](double* v) { return ReadRealNumberText(c.text, DecimalStyle::CommaToo, v); });
+  SCOPED_TRACE("point locale, whole-number field");
+  ExpectRead(c.whole_point, [&](std::int32_t* v) { return ReadIntegerText(c.text, DecimalStyle::PointOnly, v); });
+  SCOPED_TRACE("comma locale, whole-number field");
+  ExpectRead(c.whole_comma, [&](std::int32_t* v) { return ReadIntegerText(c.text, DecimalStyle::CommaToo, v); });
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TypedNumberTest, testing::ValuesIn(kTypedNumbers));
+
+TEST(TypedNumber, ARefusedTextLeavesTheValueUntouched) {
+  double real = -99;
+  std::int32_t whole = -99;
+  EXPECT_FALSE(ReadRealNumberText(L"0.5.5", DecimalStyle::PointOnly, &real));
+  EXPECT_FALSE(ReadIntegerText(L"2.9", DecimalStyle::PointOnly, &whole));
+  EXPECT_FALSE(ReadRealNumberText(nullptr, DecimalStyle::PointOnly, &real));
+  EXPECT_EQ(real, -99);
+  EXPECT_EQ(whole, -99);
 }
 
 TEST(FormatNumber, FixedPointWithWidthAndDecimals) {

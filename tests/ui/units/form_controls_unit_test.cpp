@@ -13,7 +13,7 @@
 #include "list_fillers.h"
 #include "main_window.h"
 #include "main_window_layout.h"
-#include "sample_size_simple_random_form.h"
+#include "table_form.h"
 
 namespace {
 
@@ -35,50 +35,40 @@ class FormWindow {
   HWND window_;
 };
 
-TEST(EditReaders, NumbersAsTheConversionReadsThem) {
+// The readers on a real edit: what a user typed is read whole or refused,
+// and a text too long to be a number is seen whole (not cut at 31).
+TEST(EditReaders, TypedNumbersAreReadWholeOrRefused) {
   FormWindow form;
   ASSERT_NE(CreateInputEdit(form.get(), kEdit, {0, 0, 100, 20}), nullptr);
   struct Case {
-    const wchar_t* text;
+    std::wstring text;
     bool real_ok;
     double real;
     bool integer_ok;
     std::int32_t integer;
   } cases[] = {
-      {L"0,5", true, 0.0, true, 0},     {L"1.2.3", true, 1.2, true, 1},
-      {L"-", true, 0.0, true, 0},       {L"12.7", true, 12.7, true, 12},
-      {L"1000", true, 1000, true, 1000}, {L"", false, 0, false, 0},
-      {L"1 000", false, 0, false, 0},   {L"2e5", false, 0, false, 0},
+      {L"0,5", false, 0, false, 0},          {L"1.2.3", false, 0, false, 0},
+      {L"-", false, 0, false, 0},            {L"12.7", true, 12.7, false, 0},
+      {L"1000", true, 1000, true, 1000},     {L"10,000", true, 10000, true, 10000},
+      {L"", false, 0, false, 0},             {L"1 000", false, 0, false, 0},
+      {L"2e5", false, 0, false, 0},          {std::wstring(31, L'1'), true, 1111111111111111111111111111111.0, false, 0},
+      {std::wstring(31, L'1') + L"x23456789", false, 0, false, 0},
+      {std::wstring(40, L'1'), false, 0, false, 0},
   };
   for (const Case& c : cases) {
-    SetDlgItemTextW(form.get(), kEdit, c.text);
+    SCOPED_TRACE(c.text);
+    SetDlgItemTextW(form.get(), kEdit, c.text.c_str());
     double real = -1;
     std::int32_t integer = -1;
-    EXPECT_EQ(ReadRealNumber(form.get(), kEdit, &real), c.real_ok) << c.text;
-    EXPECT_EQ(ReadInteger(form.get(), kEdit, &integer), c.integer_ok) << c.text;
+    EXPECT_EQ(ReadRealNumber(form.get(), kEdit, &real), c.real_ok);
+    EXPECT_EQ(ReadInteger(form.get(), kEdit, &integer), c.integer_ok);
     if (c.real_ok) {
-      EXPECT_DOUBLE_EQ(real, c.real) << c.text;
+      EXPECT_DOUBLE_EQ(real, c.real);
     }
     if (c.integer_ok) {
-      EXPECT_EQ(integer, c.integer) << c.text;
+      EXPECT_EQ(integer, c.integer);
     }
   }
-}
-
-TEST(EditReaders, OnlyTheFirst31CharactersOfAnEditCount) {
-  FormWindow form;
-  CreateInputEdit(form.get(), kEdit, {0, 0, 100, 20});
-  // 40 characters: 31 digits, then a letter the number check would refuse.
-  const std::wstring text = std::wstring(31, L'1') + L"x23456789";
-  ASSERT_EQ(text.size(), 40u);
-  SetDlgItemTextW(form.get(), kEdit, text.c_str());
-  EXPECT_EQ(ReadNumberTextOf(form.get(), kEdit), std::wstring(31, L'1'));
-  double real = 0;
-  ASSERT_TRUE(ReadRealNumber(form.get(), kEdit, &real));
-  EXPECT_DOUBLE_EQ(real, 1111111111111111111111111111111.0);
-  std::int32_t integer = 0;
-  ASSERT_TRUE(ReadInteger(form.get(), kEdit, &integer));
-  EXPECT_EQ(integer, 2147483647);  // held at the end of the range
 }
 
 TEST(EditReaders, TextsOfAtMost254Characters) {
@@ -195,35 +185,42 @@ TEST(MainWindowBuild, NoCloseAndOnlyBuiltFormsButtonsEnabled) {
   ExpectRect(window.get(), 3016, width - 360, 505, 350, 24);
 }
 
-TEST(SampleSizeFormBuild, TableBelowTheMiddleOfTheClientArea) {
-  FormWindow form(745, 460);
-  HWND first = BuildSampleSizeSimpleRandomForm(form.get());
-  EXPECT_EQ(first, GetDlgItem(form.get(), 4001));
-  RECT client = {};
-  GetClientRect(form.get(), &client);
-  const int width = client.right;
-  const int height = client.bottom;
-  const int y = height / 2 - 20;
-  const int first_row = y + 44;
-  ExpectRect(form.get(), 4001, 201, 30, 100, 20);
-  ExpectRect(form.get(), 4008, width - 110, 10, 100, 24);
-  ExpectRect(form.get(), 4009, width - 110, 36, 100, 24);
-  ExpectRect(form.get(), 4011, 10, 5, 310, 128);
-  ExpectRect(form.get(), 4050, 60, y + 25, 100, 20);
-  ExpectRect(form.get(), 4014, 220, y, 100, 40);
-  ExpectRect(form.get(), 4067, 220, y + 40, 400, 2);
-  ExpectRect(form.get(), 4018, 230, first_row, 50, 20);
-  ExpectRect(form.get(), 4051, 330, first_row, 75, 20);
-  ExpectRect(form.get(), 4058, 330, first_row + 147, 75, 20);  // 750
-  ExpectRect(form.get(), 4026, 430, first_row, 50, 20);        // 1000
-  ExpectRect(form.get(), 4066, 530, first_row + 147, 75, 20);  // infinite
-  ExpectRect(form.get(), 4012, 10, first_row - 70, width - 20, height - first_row + 60);
-  wchar_t text[32] = L"";
-  GetDlgItemTextW(form.get(), 4032, text, 32);
-  EXPECT_STREQ(text, L"10000");
-  // Results are read-only, inputs are not.
-  EXPECT_NE(GetWindowLongPtrW(GetDlgItem(form.get(), 4066), GWL_STYLE) & ES_READONLY, 0);
-  EXPECT_EQ(GetWindowLongPtrW(GetDlgItem(form.get(), 4007), GWL_STYLE) & ES_READONLY, 0);
+// Every built form, built on a real window: each control of its table
+// exists where the table places it on that client area, in the style of
+// its kind, and the build returns the table's first focus.
+TEST(TableFormBuild, EveryControlWhereItsTableSays) {
+  for (int form_kind = 0; form_kind < 16; ++form_kind) {
+    const FormEntry& entry = FormEntryOf(form_kind);
+    if (entry.form == nullptr) continue;
+    SCOPED_TRACE(form_kind);
+    FormWindow form(745, 460);
+    HWND first = BuildTableForm(form.get(), *entry.form);
+    const FormTable& table = *entry.form->table;
+    EXPECT_EQ(first, GetDlgItem(form.get(), table.first_focus));
+    RECT client = {};
+    GetClientRect(form.get(), &client);
+    for (const PlacedControl& c : PlaceControls(table, client.right, client.bottom)) {
+      SCOPED_TRACE(c.id);
+      HWND control = GetDlgItem(form.get(), c.id);
+      ASSERT_NE(control, nullptr);
+      const int shown_height = c.kind == ControlKind::DropDownList
+                                   ? ClientRectOf(form.get(), c.id).bottom - c.y
+                                   : c.height;
+      ExpectRect(form.get(), c.id, c.x, c.y, c.width, shown_height);
+      const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+      const bool read_only = (style & ES_READONLY) != 0;
+      if (c.kind == ControlKind::ResultEdit || c.kind == ControlKind::NoteEdit) {
+        EXPECT_TRUE(read_only);
+      }
+      if (c.kind == ControlKind::InputEdit) {
+        EXPECT_FALSE(read_only);
+        EXPECT_NE(style & WS_TABSTOP, 0);
+      }
+      if (c.kind == ControlKind::DefaultButton) {
+        EXPECT_EQ(style & 0x0F, BS_DEFPUSHBUTTON);
+      }
+    }
+  }
 }
 
 }  // namespace

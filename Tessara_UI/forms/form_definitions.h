@@ -1,0 +1,7 @@
+// The calculator forms that are built, each a control table with its
+// operations, for the form registry.
+#pragma once
+
+struct TableForm;
+
+extern const TableForm kSampleSizeSimpleRandomForm;

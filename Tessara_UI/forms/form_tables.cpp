@@ -1,0 +1,19 @@
+#include "form_tables.h"
+
+#include "sample_size_simple_random_controls.h"
+
+namespace {
+constexpr int kCalculatorFormCount = 16;
+
+// In FormKind order.
+const FormTable* const kTables[kCalculatorFormCount] = {
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr, nullptr, &sample_size_simple_random::kTable, nullptr, nullptr, nullptr, nullptr,
+    nullptr,
+};
+}  // namespace
+
+const FormTable* FormTableOf(int form_kind) {
+  if (form_kind < 0 || form_kind >= kCalculatorFormCount) return nullptr;
+  return kTables[form_kind];
+}

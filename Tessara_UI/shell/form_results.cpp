@@ -1,0 +1,22 @@
+#include "form_results.h"
+
+#include "number_text.h"
+
+void SetIntegerResult(HWND form, int id, std::int64_t value) {
+  wchar_t text[kNumberTextCapacity];
+  FormatInteger(value, text, kNumberTextCapacity);
+  SetDlgItemTextW(form, id, text);
+}
+
+void SetRealResult(HWND form, int id, double value, int decimals) {
+  wchar_t text[kNumberTextCapacity];
+  FormatNumber(value, text, kNumberTextCapacity, 0, decimals);
+  SetDlgItemTextW(form, id, text);
+}
+
+void SetTrimmedRealResult(HWND form, int id, double value, int decimals) {
+  wchar_t text[kNumberTextCapacity];
+  FormatNumber(value, text, kNumberTextCapacity, 0, decimals);
+  TrimTrailing(text, L"0");
+  SetDlgItemTextW(form, id, text);
+}
