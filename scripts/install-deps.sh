@@ -14,6 +14,8 @@ packages=(
   fontconfig                       # fc-match: the Wine template checks its faces
   locales                          # es_ES and th_TH user locales for the tests
   time                             # /usr/bin/time -v for the benchmarks
+  fp-utils-3.2.2                   # chmcmd, the HTML Help compiler of the help files
+  libchm-bin                       # chmlib and its tools, to read the help files back
 )
 missing=()
 for package in "${packages[@]}"; do
