@@ -81,8 +81,7 @@ std::unique_ptr<ByteSource> OpenSharedForReading(const wchar_t* path) {
                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
   // Only a file on a disk is read: a pipe with no writer would block the
-  // call, and a device such as a console or a unix /dev/zero under Wine
-  // never ends.
+  // call, and a device such as a console has no end.
   if (GetFileType(handle) != FILE_TYPE_DISK || !IsPlainFile(handle)) {
     CloseHandle(handle);
     return nullptr;

@@ -71,7 +71,7 @@ const SampleText kSamples[] = {
     {kLanguageOffsetSpanish, 11101, L"Sí"},
     {kLanguageOffsetSpanish, 11140, L"(para un error tipo II de {1})"},
     {kLanguageOffsetSpanish, 12011,
-     L"El tamaño de muestra no puede ser mayor que el tamaño de la población."},
+     L"El tamaño muestral no puede ser mayor que el tamaño de la población."},
     {kLanguageOffsetSpanish, 13008, L"Acerca de"},
     {kLanguageOffsetThai, 11001, L"เปรียบเทียบความชุกสองค่า - ขนาดของความแตกต่าง"},
     {kLanguageOffsetThai, 11024, L"คำนวณ (&R)"},

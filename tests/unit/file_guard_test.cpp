@@ -108,36 +108,7 @@ TEST(FileGuard, AFolderAsTheInputReadsAsNoRecords) {
   EXPECT_FALSE(file_test::Exists(output));
 }
 
-#if defined(_WIN32)
-// Under Wine the unix devices are files of drive Z:, and /dev/zero read
-// without end; on Windows itself the test has nothing to read.
-bool UnderWine() {
-  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
-
-TEST(FileGuard, ADeviceIsNeitherReadNorReplaced) {
-  TempFolder folder;
-  for (const Selection& selection : Selections()) {
-    const std::wstring input = folder.File("list.txt");
-    WriteBytes(input, selection.list);
-    EXPECT_EQ(SelectOne(selection, input, L"NUL"), rc::OutputWriteFailed) << selection.name;
-    if (UnderWine()) {
-      EXPECT_EQ(SelectOne(selection, L"Z:\\dev\\zero", folder.File("sample.txt")),
-                rc::InputFileEmpty)
-          << selection.name;
-    }
-  }
-  if (UnderWine()) {
-    std::int32_t row = -7;
-    std::int32_t item = -7;
-    TwoStageInterval out{};
-    const auto interval = TESSARA_BIND(ConfidenceInterval_TwoStages);
-    EXPECT_EQ(interval(95, L"Z:\\dev\\zero", &row, &item, &out), rc::TooFewClusterRecords);
-  }
-  EXPECT_FALSE(file_test::Exists(folder.File("sample.txt")));
-}
-#else
+#if !defined(_WIN32)
 // A null device of the test's own, made in its folder, so that a fault can
 // replace no device of the system. Making one takes the right to; without
 // it the folder's own path stands in, which is refused as well.
