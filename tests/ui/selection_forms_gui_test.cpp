@@ -107,6 +107,20 @@ void CloseEditors() {
   }
 }
 
+// The edit where a file dialog takes the file's name: its own (edt1), or
+// the one inside its name box (cmb13, a combo box that Wine wraps in an
+// extended combo box, so the edit lies two levels down).
+HWND FileNameEdit(HWND dialog) {
+  constexpr int kNameEdit = 0x480;
+  constexpr int kNameBox = 0x47C;
+  for (HWND child : ui::ChildWindows(dialog)) {
+    const int id = GetDlgCtrlID(child);
+    if ((id == kNameEdit || id == kNameBox) && ui::ClassName(child) == L"Edit" && IsWindowVisible(child))
+      return child;
+  }
+  return nullptr;
+}
+
 class SelectionForm : public form_test::FormTest {
  protected:
   void SetUp() override {
@@ -393,15 +407,7 @@ TEST_F(SelectionForm, BrowseButtonsChooseThePathsInTheLastFolder) {
     });
     ASSERT_NE(dialog, nullptr);
     HWND name_edit = nullptr;
-    ui::WaitUntil([&] {
-      // The file name box: an edit, or the edit of a combo box.
-      HWND box = ui::Control(dialog, 0x47C);
-      if (box == nullptr) box = ui::Control(dialog, 0x480);
-      name_edit = box != nullptr && ui::ClassName(box) != L"Edit"
-                      ? FindWindowExW(box, nullptr, L"Edit", nullptr)
-                      : box;
-      return name_edit != nullptr;
-    });
+    ui::WaitUntil([&] { return (name_edit = FileNameEdit(dialog)) != nullptr; });
     ASSERT_NE(name_edit, nullptr);
     ASSERT_TRUE(ui::SetEditText(name_edit, name));
     ui::PostCommand(dialog, IDOK);
