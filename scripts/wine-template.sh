@@ -24,6 +24,10 @@
 #   16-pixel lines. Not Wine's Tahoma nor its MS Sans Serif: they have no
 #   Thai letters, and a request for a face by name gets it whatever the
 #   character set.
+# - The text editor (Wine's Notepad, which the selection forms open) shows
+#   files in "MS Shell Dlg" of the user's character set, so that a Thai
+#   output file is drawn with Thai letters, as Windows' Notepad draws it
+#   through its font links; Wine's Notepad asks for a face without them.
 # Wine's font linking would give Liberation Sans Thai glyphs for measuring,
 # but Wine shapes Thai text through Uniscribe, which ignores the links and
 # draws empty boxes: hence a face per character set instead.
@@ -32,7 +36,7 @@ template=$1
 loader=${TESSARA_WINE:-/usr/lib/wine/wine64}
 # Raise when the recipe below changes: the stamp then differs and every
 # work tree remakes its template.
-recipe=5
+recipe=6
 latin_face="Liberation Sans"
 thai_source=Loma
 thai_face="Loma Compact"
@@ -94,6 +98,10 @@ lines += ["", r"[HKEY_CURRENT_USER\Control Panel\Desktop\WindowMetrics]"]
 for name, weight in [("CaptionFont", 700), ("SmCaptionFont", 400), ("MenuFont", 400),
                      ("MessageFont", 400), ("StatusFont", 400), ("IconFont", 400)]:
     lines.append('"%s"=%s' % (name, logfont(-11, weight, "MS Shell Dlg")))
+lines += ["", r"[HKEY_CURRENT_USER\Software\Microsoft\Notepad]",
+          '"lfFaceName"="MS Shell Dlg"', '"lfCharSet"=dword:%08x' % DEFAULT_CHARSET,
+          '"lfWeight"=dword:%08x' % 400, '"lfPitchAndFamily"=dword:%08x' % 0,
+          '"iPointSize"=dword:%08x' % 100]
 print("\r\n".join(lines + [""]), end="")
 PYTHON
 "$loader" reg import "Z:${settings//\//\\}" > /dev/null 2>&1
