@@ -207,12 +207,15 @@ TEST_F(ReportForm, PrintDialogCancelledLeavesTheProgramAsItWas) {
   EXPECT_EQ(MenuState(IDM_PRINT_RESULTS) & MF_GRAYED, 0u);
 }
 
-// In each language: the saved text and CSV read back; CSV fields are
-// separated by the user's list separator (";" under Spanish).
+// In each language: the copy, and the saved text and CSV read back; CSV
+// fields are separated by the user's list separator (";" under Spanish).
 class ReportFormTexts : public ReportForm {};
 
-TEST_F(ReportFormTexts, SavedAsTextAndCsvInTheUsersLanguage) {
+TEST_F(ReportFormTexts, CopiedAndSavedAsTextAndCsvInTheUsersLanguage) {
   RunWorkedExample();
+  ui::PostCommand(frame(), IDM_COPY_RESULTS);
+  ASSERT_TRUE(ui::WaitUntil([] { return ClipboardText() != kSentinel; }));
+  ExpectReport(ClipboardText(), L"\t");
   ExpectReport(SaveAs(L"Z:\\tmp\\tessara-report-test.txt"), L"\t");
   const bool spanish = form_test::LanguageOffset() == kLanguageOffsetSpanish;
   ExpectReport(SaveAs(L"Z:\\tmp\\tessara-report-test.csv"), spanish ? L";" : L",");
