@@ -5,3 +5,8 @@
 struct TableForm;
 
 extern const TableForm kSampleSizeSimpleRandomForm;
+extern const TableForm kComparisonIntervalForm;
+extern const TableForm kComparisonSampleSizeForm;
+extern const TableForm kMeanIntervalForm;
+extern const TableForm kMeanSampleSizeForm;
+extern const TableForm kTruePrevalenceForm;

@@ -1,15 +1,33 @@
 #include "form_tables.h"
 
+#include "comparison_interval_controls.h"
+#include "comparison_sample_size_controls.h"
+#include "mean_interval_controls.h"
+#include "mean_sample_size_controls.h"
 #include "sample_size_simple_random_controls.h"
+#include "true_prevalence_controls.h"
 
 namespace {
 constexpr int kCalculatorFormCount = 16;
 
 // In FormKind order.
 const FormTable* const kTables[kCalculatorFormCount] = {
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr, nullptr, &sample_size_simple_random::kTable, nullptr, nullptr, nullptr, nullptr,
+    &comparison_interval::kTable,
+    &comparison_sample_size::kTable,
     nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    &mean_interval::kTable,
+    &mean_sample_size::kTable,
+    &sample_size_simple_random::kTable,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    &true_prevalence::kTable,
 };
 }  // namespace
 
