@@ -178,6 +178,7 @@ TEST_F(ComparisonIntervalFormTexts, TextsAndTheAnswersInTheUsersLanguage) {
   EXPECT_EQ(result->weight, 700);
   Enter(L"0.2", L"200", L"0.3", L"200");
   EXPECT_TRUE(RunAndWaitFor(kWorked)) << testing::PrintToString(Results());
+  form_test::ExpectShownTextsFit(form_);
 }
 
 }  // namespace

@@ -163,6 +163,9 @@ TEST_F(ComparisonSampleSizeFormTexts, TextsAndListsInTheUsersLanguage) {
   const std::optional<ui::FontDescription> hint = ui::ReadFont(Item(kOrderHint));
   ASSERT_TRUE(hint);
   EXPECT_TRUE(hint->italic);
+  Enter(L"0.999999", L"1", k99, kPower95);
+  EXPECT_TRUE(RunAndWaitFor(L"18870565", L"16938903"));
+  form_test::ExpectShownTextsFit(form_);
 }
 
 }  // namespace

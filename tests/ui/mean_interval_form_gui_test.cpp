@@ -157,6 +157,9 @@ TEST_F(MeanIntervalFormTexts, TextsAndFontsInTheUsersLanguage) {
   EXPECT_EQ(result->weight, 700);
   EXPECT_EQ(group->weight, 700);
   EXPECT_EQ(ui::ListSelection(Item(kConfidenceList)), k95);
+  Enter(L"50", L"10", L"25", L"1000");
+  EXPECT_TRUE(RunAndWaitFor(L"46.1293", L"53.8707"));
+  form_test::ExpectShownTextsFit(form_);
 }
 
 }  // namespace

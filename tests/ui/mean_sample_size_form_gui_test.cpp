@@ -167,6 +167,9 @@ TEST_F(MeanSampleSizeFormTexts, TextsAndTheTablesLabelsInTheUsersLanguage) {
   EXPECT_EQ(ItemText(kFirstPopulationLabel + 14), L"10000");
   EXPECT_EQ(ItemText(kFirstPopulationLabel + 15), Text(11035));
   EXPECT_EQ(ui::ListSelection(Item(kConfidenceList)), k95);
+  Enter(L"1", L"5", L"1000");
+  EXPECT_TRUE(RunAndWaitFor(kWorked));
+  form_test::ExpectShownTextsFit(form_);
 }
 
 }  // namespace

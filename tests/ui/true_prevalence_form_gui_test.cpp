@@ -158,11 +158,17 @@ TEST_F(TruePrevalenceFormTexts, TextsAndNotesInTheUsersLanguage) {
   ASSERT_TRUE(result && label);
   EXPECT_EQ(result->weight, 700);
   EXPECT_EQ(label->weight, 400);
-  Enter(L"0.98", L"0.9", L"0.95");
+  // Typed as the user's locale writes decimals: a Spanish user with a comma.
+  const bool comma = form_test::LanguageOffset() == kLanguageOffsetSpanish;
+  Enter(comma ? L"0,98" : L"0.98", comma ? L"0,9" : L"0.9", L"0.95");
   EXPECT_TRUE(RunAndWaitFor(L"1.0941", kAboveOneNote));
   EXPECT_FALSE(Text(kAboveOneNote).empty());
-  Enter(L"0.02", L"0.9", L"0.95");
+  form_test::ExpectShownTextsFit(form_);
+  Enter(comma ? L"0,02" : L"0.02", L"0.9", comma ? L"0,95" : L"0.95");
   EXPECT_TRUE(RunAndWaitFor(L"-0.0353", kNegativeNote));
+  form_test::ExpectShownTextsFit(form_);
+  Enter(L"0.3", L"0.9", L"0.95");
+  EXPECT_TRUE(RunAndWaitFor(L"0.2941", 0)) << "a consistent result clears the note";
 }
 
 }  // namespace
