@@ -57,7 +57,8 @@ void ReadAndRun(HWND form) {
   RunExport<decltype(&::True_Prevelance)>(
       kFormKind,
       [&](auto entry) {
-        const ResultCode code = entry(inputs.apparent, inputs.sensitivity, inputs.specificity, &result);
+        const ResultCode code =
+            entry(inputs.apparent, inputs.sensitivity, inputs.specificity, &result);
         // Se + Sp = 1 describes a test that tells nothing, and the quotient
         // has no value (an infinity, or NaN): that is the specificity's
         // fault, as the library itself reports it.

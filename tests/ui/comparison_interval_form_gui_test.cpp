@@ -84,14 +84,18 @@ TEST_F(ComparisonIntervalForm, LimitsAndSignificanceAtEachLevel) {
       {L"0.2", L"200", L"0.3", L"200", kWorked},
       // Half the samples: the 90 % interval reaches just below 0.
       {L"0.2", L"100", L"0.3", L"100",
-       {{{L"-0.0001", L"0.2001"}, {L"-0.0192", L"0.2192"}, {L"-0.0567", L"0.2567"}}, {kNo, kNo, kNo}, L"0.100"}},
+       {{{L"-0.0001", L"0.2001"}, {L"-0.0192", L"0.2192"}, {L"-0.0567", L"0.2567"}},
+        {kNo, kNo, kNo}, L"0.100"}},
       {L"0.2", L"1000", L"0.3", L"1000",
-       {{{L"0.0684", L"0.1316"}, {L"0.0623", L"0.1377"}, {L"0.0504", L"0.1496"}}, {kYes, kYes, kYes}, L"0.100"}},
+       {{{L"0.0684", L"0.1316"}, {L"0.0623", L"0.1377"}, {L"0.0504", L"0.1496"}},
+        {kYes, kYes, kYes}, L"0.100"}},
       // Equal prevalences of one individual each: a wide interval around 0.
       {L"0.3", L"1", L"0.3", L"1",
-       {{{L"-1.0661", L"1.0661"}, {L"-1.2702", L"1.2702"}, {L"-1.6694", L"1.6694"}}, {kNo, kNo, kNo}, L"0.000"}},
+       {{{L"-1.0661", L"1.0661"}, {L"-1.2702", L"1.2702"}, {L"-1.6694", L"1.6694"}},
+        {kNo, kNo, kNo}, L"0.000"}},
       {L"1", L"1", L"1", L"1",
-       {{{L"0.0000", L"0.0000"}, {L"0.0000", L"0.0000"}, {L"0.0000", L"0.0000"}}, {kNo, kNo, kNo}, L"0.000"}},
+       {{{L"0.0000", L"0.0000"}, {L"0.0000", L"0.0000"}, {L"0.0000", L"0.0000"}},
+        {kNo, kNo, kNo}, L"0.000"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::wstring(c.p1) + L" " + c.n1 + L" " + c.p2 + L" " + c.n2);
