@@ -5,3 +5,4 @@
 struct TableForm;
 
 extern const TableForm kSampleSizeSimpleRandomForm;
+extern const TableForm kSampleSizeStratifiedForm;

@@ -1,14 +1,28 @@
 #include "form_tables.h"
 
 #include "sample_size_simple_random_controls.h"
+#include "sample_size_stratified_controls.h"
 
 namespace {
 constexpr int kCalculatorFormCount = 16;
 
 // In FormKind order.
 const FormTable* const kTables[kCalculatorFormCount] = {
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr, nullptr, &sample_size_simple_random::kTable, nullptr, nullptr, nullptr, nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    &sample_size_simple_random::kTable,
+    &sample_size_stratified::kTable,
+    nullptr,
+    nullptr,
+    nullptr,
     nullptr,
 };
 }  // namespace
