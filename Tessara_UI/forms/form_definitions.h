@@ -6,3 +6,4 @@ struct TableForm;
 
 extern const TableForm kSampleSizeSimpleRandomForm;
 extern const TableForm kSampleSizeStratifiedForm;
+extern const TableForm kSampleSizeTwoStagesForm;

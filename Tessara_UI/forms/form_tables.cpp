@@ -2,6 +2,7 @@
 
 #include "sample_size_simple_random_controls.h"
 #include "sample_size_stratified_controls.h"
+#include "sample_size_two_stages_controls.h"
 
 namespace {
 constexpr int kCalculatorFormCount = 16;
@@ -20,7 +21,7 @@ const FormTable* const kTables[kCalculatorFormCount] = {
     nullptr,
     &sample_size_simple_random::kTable,
     &sample_size_stratified::kTable,
-    nullptr,
+    &sample_size_two_stages::kTable,
     nullptr,
     nullptr,
     nullptr,

@@ -22,7 +22,7 @@ constexpr FormEntry kForms[kFormKindCount] = {
     {11010, "Estimating_SampleSize", 1080, nullptr, nullptr, nullptr},
     {11011, "SampleSize_SimpleRandom", 1150, &kSampleSizeSimpleRandomForm, nullptr, nullptr},
     {11012, "SampleSize_Stratified", 1160, &kSampleSizeStratifiedForm, nullptr, nullptr},
-    {11013, "SampleSize_TwoStages", 1170, nullptr, nullptr, nullptr},
+    {11013, "SampleSize_TwoStages", 1170, &kSampleSizeTwoStagesForm, nullptr, nullptr},
     {11014, "Selection_ProbabilityProportional", 1210, nullptr, nullptr, nullptr},
     {11015, "Selection_SimpleRandom", 1220, nullptr, nullptr, nullptr},
     {11016, "True_Prevelance", 1180, nullptr, nullptr, nullptr},
