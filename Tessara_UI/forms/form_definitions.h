@@ -7,3 +7,4 @@ struct TableForm;
 extern const TableForm kSampleSizeSimpleRandomForm;
 extern const TableForm kSampleSizeStratifiedForm;
 extern const TableForm kSampleSizeTwoStagesForm;
+extern const TableForm kIntervalSimpleRandomForm;

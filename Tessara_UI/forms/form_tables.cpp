@@ -1,5 +1,6 @@
 #include "form_tables.h"
 
+#include "interval_simple_random_controls.h"
 #include "sample_size_simple_random_controls.h"
 #include "sample_size_stratified_controls.h"
 #include "sample_size_two_stages_controls.h"
@@ -11,7 +12,7 @@ constexpr int kCalculatorFormCount = 16;
 const FormTable* const kTables[kCalculatorFormCount] = {
     nullptr,
     nullptr,
-    nullptr,
+    &interval_simple_random::kTable,
     nullptr,
     nullptr,
     nullptr,

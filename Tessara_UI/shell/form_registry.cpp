@@ -12,7 +12,7 @@ constexpr FormEntry kForms[kFormKindCount] = {
     {11001, "Comparison_ConfidenceInterval", 1090, nullptr, nullptr, nullptr},
     {11002, "Comparison_SampleSize", 1140, nullptr, nullptr, nullptr},
     // Its run binds ConfidenceInterval_SimpleRandom_PositiveCases as well.
-    {11003, "ConfidenceInterval_SimpleRandom_Proportion", 1100, nullptr, nullptr, nullptr},
+    {11003, "ConfidenceInterval_SimpleRandom_Proportion", 1100, &kIntervalSimpleRandomForm, nullptr, nullptr},
     {11004, "ConfidenceInterval_Stratified", 1110, nullptr, nullptr, nullptr},
     {11005, "ConfidenceInterval_TwoStages", 1120, nullptr, nullptr, nullptr},
     {11006, "DetectingEvent_MaximumPrevalence", 1020, nullptr, nullptr, nullptr},

@@ -1,0 +1,160 @@
+// The form "Estimate Prevalence - Simple Random Sample" driven as a user
+// would: two calculators side by side, each with its own inputs, Run and
+// results.
+#include <windows.h>
+
+#include <string>
+
+#include "checked_form_test.h"
+#include "interval_simple_random_controls.h"
+
+namespace {
+
+using namespace interval_simple_random;
+
+class IntervalSimpleRandomForm : public form_test::CheckedFormTest {
+ protected:
+  void SetUp() override {
+    CheckedFormTest::SetUp();
+    if (HasFatalFailure()) return;
+    OpenForm(kFormKind);
+  }
+
+  void EnterLeft(const wchar_t* proportion, const wchar_t* sample, const wchar_t* population) {
+    ASSERT_TRUE(Type(kProportionEdit, proportion));
+    ASSERT_TRUE(Type(kLeftSampleEdit, sample));
+    ASSERT_TRUE(Type(kLeftPopulationEdit, population));
+  }
+  void EnterRight(const wchar_t* positives, const wchar_t* sample, const wchar_t* population) {
+    ASSERT_TRUE(Type(kPositivesEdit, positives));
+    ASSERT_TRUE(Type(kRightSampleEdit, sample));
+    ASSERT_TRUE(Type(kRightPopulationEdit, population));
+  }
+
+  std::wstring Left() const { return ItemText(kLeftLowerResult) + L" " + ItemText(kLeftUpperResult); }
+  std::wstring Right() const {
+    return ItemText(kRightLowerResult) + L" " + ItemText(kRightPrevalenceResult) + L" " +
+           ItemText(kRightUpperResult);
+  }
+  bool WaitForLeft(const std::wstring& expected) const {
+    return ui::WaitUntil([&] { return Left() == expected; });
+  }
+  bool WaitForRight(const std::wstring& expected) const {
+    return ui::WaitUntil([&] { return Right() == expected; });
+  }
+};
+
+TEST_F(IntervalSimpleRandomForm, WorkedExamplesOnBothSides) {
+  EXPECT_TRUE(WaitForFocusOn(kProportionEdit)) << "the proportion has the focus first";
+  EnterLeft(L"0.3", L"100", L"1000");
+  Press(kLeftRunButton);
+  EXPECT_TRUE(WaitForLeft(L"0.2148 0.3852")) << Left();
+  EXPECT_EQ(Right(), L"  ") << "the right side did not run";
+  EnterRight(L"30", L"100", L"1000");
+  Press(kRightRunButton);
+  EXPECT_TRUE(WaitForRight(L"0.2148 0.3000 0.3852")) << Right();
+  // At 99 % a small proportion has a negative lower limit, shown with its sign.
+  EnterLeft(L"0.02", L"50", L"60");
+  ASSERT_TRUE(ui::ChooseListItem(Item(kLeftConfidenceList), 2));
+  Press(kLeftRunButton);
+  EXPECT_TRUE(WaitForLeft(L"-0.0008 0.0408")) << Left();
+  EnterRight(L"1", L"50", L"60");
+  ASSERT_TRUE(ui::ChooseListItem(Item(kRightConfidenceList), 2));
+  Press(kRightRunButton);
+  EXPECT_TRUE(WaitForRight(L"-0.0008 0.0200 0.0408")) << Right();
+}
+
+TEST_F(IntervalSimpleRandomForm, EachInvalidInputIsNamedWithTheFocusOnItsControl) {
+  struct Case {
+    bool right;
+    const wchar_t* first;  // proportion or positive cases
+    const wchar_t* sample;
+    const wchar_t* population;
+    int message_id;
+    int focus;
+  } cases[] = {
+      {false, L"1", L"100", L"1000", 11065, kProportionEdit},
+      {false, L"0", L"100", L"1000", 11065, kProportionEdit},
+      {false, L"", L"100", L"1000", 11065, kProportionEdit},
+      {false, L"0.3", L"0", L"1000", 11064, kLeftSampleEdit},
+      {false, L"0.3", L"10.5", L"1000", 11064, kLeftSampleEdit},
+      {false, L"0.3", L"100", L"-1", 11031, kLeftPopulationEdit},
+      {true, L"0", L"100", L"1000", 11066, kPositivesEdit},
+      {true, L"x", L"100", L"1000", 11066, kPositivesEdit},
+      {true, L"30", L"", L"1000", 11064, kRightSampleEdit},
+      {true, L"30", L"100", L"0", 11031, kRightPopulationEdit},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+    if (c.right) {
+      EnterRight(c.first, c.sample, c.population);
+    } else {
+      EnterLeft(c.first, c.sample, c.population);
+    }
+    ExpectRefusedInput(c.right ? kRightRunButton : kLeftRunButton, c.message_id, c.focus);
+  }
+  EnterLeft(L"0.3", L"100", L"1000");
+  EnterRight(L"30", L"100", L"1000");
+  SendMessageW(Item(kLeftConfidenceList), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  ExpectRefusedInput(kLeftRunButton, 11030, kLeftConfidenceList);
+  SendMessageW(Item(kRightConfidenceList), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  ExpectRefusedInput(kRightRunButton, 11030, kRightConfidenceList);
+  EXPECT_EQ(Left() + Right(), L"   ") << "nothing ran";
+}
+
+TEST_F(IntervalSimpleRandomForm, LibraryRefusalOnEitherSideKeepsBothSidesResults) {
+  EnterLeft(L"0.3", L"100", L"1000");
+  Press(kLeftRunButton);
+  ASSERT_TRUE(WaitForLeft(L"0.2148 0.3852"));
+  EnterRight(L"30", L"100", L"1000");
+  Press(kRightRunButton);
+  ASSERT_TRUE(WaitForRight(L"0.2148 0.3000 0.3852"));
+  // A sample larger than its population.
+  EnterLeft(L"0.3", L"120", L"100");
+  ExpectLibraryRefusal(kLeftRunButton, kFormKind, 12011);
+  EnterRight(L"30", L"120", L"100");
+  ExpectLibraryRefusal(kRightRunButton, kFormKind, 12011);
+  // More positive cases than animals sampled is no proportion.
+  EnterRight(L"130", L"120", L"1000");
+  ExpectLibraryRefusal(kRightRunButton, kFormKind, 12010);
+  EXPECT_EQ(Left(), L"0.2148 0.3852");
+  EXPECT_EQ(Right(), L"0.2148 0.3000 0.3852");
+}
+
+// Enter and Ctrl+R run the calculator the user is working in: the one whose
+// side holds the focus, the left one otherwise.
+TEST_F(IntervalSimpleRandomForm, CtrlRAndEnterRunTheSideThatHoldsTheFocus) {
+  EnterRight(L"30", L"100", L"1000");
+  // The focus on the left with its fields empty: the left side is read.
+  PressCtrlR(kLeftSampleEdit);
+  EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11065));
+  EXPECT_TRUE(WaitForFocusOn(kProportionEdit));
+  PressCtrlR(kRightPopulationEdit);
+  EXPECT_TRUE(WaitForRight(L"0.2148 0.3000 0.3852")) << Right();
+  EXPECT_EQ(Left(), L" ");
+  EnterLeft(L"0.3", L"100", L"1000");
+  SetFocusTo(kLeftPopulationEdit);
+  ASSERT_TRUE(ui::BringToForeground(frame()));
+  ASSERT_TRUE(ui::PressKeys({VK_RETURN}));
+  EXPECT_TRUE(WaitForLeft(L"0.2148 0.3852")) << Left();
+  EnterRight(L"40", L"100", L"1000");
+  SetFocusTo(kPositivesEdit);
+  ASSERT_TRUE(ui::BringToForeground(frame()));
+  ASSERT_TRUE(ui::PressKeys({VK_RETURN}));
+  EXPECT_TRUE(ui::WaitUntil([&] { return ItemText(kRightPrevalenceResult) == L"0.4000"; })) << Right();
+  ExpectEscapeCloses();
+}
+
+TEST_F(IntervalSimpleRandomForm, HelpButtonAndF1OpenTopic1100) { ExpectHelpTopic(kHelpButton, 1100); }
+
+// Run under each language's user locale.
+class IntervalSimpleRandomFormTexts : public IntervalSimpleRandomForm {};
+
+TEST_F(IntervalSimpleRandomFormTexts, TextsInTheUsersLanguage) {
+  EXPECT_EQ(ui::WindowText(form_), TitleOf(kFormKind));
+  form_test::ExpectTableTexts(form_, kTable);
+  EXPECT_EQ(ui::ListSelection(Item(kLeftConfidenceList)), 1);
+  EXPECT_EQ(ui::ListSelection(Item(kRightConfidenceList)), 1);
+}
+
+}  // namespace
