@@ -8,3 +8,4 @@ extern const TableForm kSampleSizeSimpleRandomForm;
 extern const TableForm kSampleSizeStratifiedForm;
 extern const TableForm kSampleSizeTwoStagesForm;
 extern const TableForm kIntervalSimpleRandomForm;
+extern const TableForm kIntervalStratifiedForm;

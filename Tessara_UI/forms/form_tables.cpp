@@ -1,6 +1,7 @@
 #include "form_tables.h"
 
 #include "interval_simple_random_controls.h"
+#include "interval_stratified_controls.h"
 #include "sample_size_simple_random_controls.h"
 #include "sample_size_stratified_controls.h"
 #include "sample_size_two_stages_controls.h"
@@ -13,7 +14,7 @@ const FormTable* const kTables[kCalculatorFormCount] = {
     nullptr,
     nullptr,
     &interval_simple_random::kTable,
-    nullptr,
+    &interval_stratified::kTable,
     nullptr,
     nullptr,
     nullptr,

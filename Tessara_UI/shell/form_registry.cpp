@@ -13,7 +13,7 @@ constexpr FormEntry kForms[kFormKindCount] = {
     {11002, "Comparison_SampleSize", 1140, nullptr, nullptr, nullptr},
     // Its run binds ConfidenceInterval_SimpleRandom_PositiveCases as well.
     {11003, "ConfidenceInterval_SimpleRandom_Proportion", 1100, &kIntervalSimpleRandomForm, nullptr, nullptr},
-    {11004, "ConfidenceInterval_Stratified", 1110, nullptr, nullptr, nullptr},
+    {11004, "ConfidenceInterval_Stratified", 1110, &kIntervalStratifiedForm, nullptr, nullptr},
     {11005, "ConfidenceInterval_TwoStages", 1120, nullptr, nullptr, nullptr},
     {11006, "DetectingEvent_MaximumPrevalence", 1020, nullptr, nullptr, nullptr},
     {11007, "DetectingEvent_SampleSize_SimpleRandom", 1040, nullptr, nullptr, nullptr},
