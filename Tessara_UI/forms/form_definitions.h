@@ -9,3 +9,4 @@ extern const TableForm kSampleSizeStratifiedForm;
 extern const TableForm kSampleSizeTwoStagesForm;
 extern const TableForm kIntervalSimpleRandomForm;
 extern const TableForm kIntervalStratifiedForm;
+extern const TableForm kIntervalTwoStagesForm;

@@ -2,6 +2,7 @@
 
 #include "interval_simple_random_controls.h"
 #include "interval_stratified_controls.h"
+#include "interval_two_stages_controls.h"
 #include "sample_size_simple_random_controls.h"
 #include "sample_size_stratified_controls.h"
 #include "sample_size_two_stages_controls.h"
@@ -15,7 +16,7 @@ const FormTable* const kTables[kCalculatorFormCount] = {
     nullptr,
     &interval_simple_random::kTable,
     &interval_stratified::kTable,
-    nullptr,
+    &interval_two_stages::kTable,
     nullptr,
     nullptr,
     nullptr,

@@ -14,7 +14,7 @@ constexpr FormEntry kForms[kFormKindCount] = {
     // Its run binds ConfidenceInterval_SimpleRandom_PositiveCases as well.
     {11003, "ConfidenceInterval_SimpleRandom_Proportion", 1100, &kIntervalSimpleRandomForm, nullptr, nullptr},
     {11004, "ConfidenceInterval_Stratified", 1110, &kIntervalStratifiedForm, nullptr, nullptr},
-    {11005, "ConfidenceInterval_TwoStages", 1120, nullptr, nullptr, nullptr},
+    {11005, "ConfidenceInterval_TwoStages", 1120, &kIntervalTwoStagesForm, nullptr, nullptr},
     {11006, "DetectingEvent_MaximumPrevalence", 1020, nullptr, nullptr, nullptr},
     {11007, "DetectingEvent_SampleSize_SimpleRandom", 1040, nullptr, nullptr, nullptr},
     {11008, "DetectingEvent_SampleSize_TwoStages", 1050, nullptr, nullptr, nullptr},
