@@ -462,12 +462,15 @@ std::vector<MenuEntry> ReadMenu(HWND frame) {
   if (!answer) return menu;
   for (const std::wstring& line : Split(*answer, L'\n')) {
     const std::vector<std::wstring> fields = Split(line, L'\t');
-    if (fields.size() < 4) continue;
+    if (fields.size() < 5) continue;
     MenuEntry entry;
     entry.drop_down = std::stoi(fields[0]);
     entry.item = std::stoi(fields[1]);
     entry.command = static_cast<UINT>(std::stoul(fields[2]));
-    entry.caption = fields[3];
+    entry.state = static_cast<UINT>(std::stoul(fields[3]));
+    // The caption is the rest of the line: a menu caption may hold a tab.
+    entry.caption = fields[4];
+    for (std::size_t k = 5; k < fields.size(); ++k) entry.caption += L"\t" + fields[k];
     menu.push_back(entry);
   }
   return menu;

@@ -171,6 +171,7 @@ struct MenuEntry {
   int drop_down = 0;
   int item = -1;  // -1: the drop-down's own caption on the menu bar
   UINT command = 0;
+  UINT state = 0;  // MF_GRAYED, MF_CHECKED, ... as the menu holds them
   std::wstring caption;
 };
 

@@ -16,8 +16,9 @@ inline constexpr wchar_t kRequestMessageName[] = L"Tessara.UiProbe.Request";
 inline constexpr char kHookProcedureName[] = "TessaraUiProbeHook";
 
 enum Request : WPARAM {
-  // Menu of the window: one line per drop-down "d\t-1\tcommand\tcaption"
-  // and per item "d\ti\tcommand\tcaption" (an empty caption for a separator).
+  // Menu of the window: one line per drop-down "d\t-1\tcommand\tstate\tcaption"
+  // and per item "d\ti\tcommand\tstate\tcaption" (state as GetMenuState gives
+  // it; an empty caption for a separator; a caption may hold a tab).
   kReadMenu = 1,
   // Font of the control: "face\theight\tweight\titalic\tcharset", or empty.
   kReadFont = 2,

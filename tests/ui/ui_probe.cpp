@@ -24,12 +24,14 @@ std::wstring DescribeMenu(HWND window) {
   for (int d = 0; d < drop_downs; ++d) {
     HMENU drop_down = GetSubMenu(bar, d);
     reply += std::to_wstring(d) + L"\t-1\t" + std::to_wstring(GetMenuItemID(bar, d)) + L"\t" +
+             std::to_wstring(GetMenuState(bar, static_cast<UINT>(d), MF_BYPOSITION)) + L"\t" +
              MenuCaption(bar, d) + L"\n";
     const int items = drop_down != nullptr ? GetMenuItemCount(drop_down) : 0;
     for (int i = 0; i < items; ++i) {
       reply += std::to_wstring(d) + L"\t" + std::to_wstring(i) + L"\t" +
-               std::to_wstring(GetMenuItemID(drop_down, i)) + L"\t" + MenuCaption(drop_down, i) +
-               L"\n";
+               std::to_wstring(GetMenuItemID(drop_down, i)) + L"\t" +
+               std::to_wstring(GetMenuState(drop_down, static_cast<UINT>(i), MF_BYPOSITION)) +
+               L"\t" + MenuCaption(drop_down, i) + L"\n";
     }
   }
   return reply;
