@@ -7,6 +7,7 @@
 
 #include "checked_form_test.h"
 #include "interval_simple_random_controls.h"
+#include "resource.h"
 
 namespace {
 
@@ -143,6 +144,31 @@ TEST_F(IntervalSimpleRandomForm, CtrlRAndEnterRunTheSideThatHoldsTheFocus) {
   ASSERT_TRUE(ui::PressKeys({VK_RETURN}));
   EXPECT_TRUE(ui::WaitUntil([&] { return ItemText(kRightPrevalenceResult) == L"0.4000"; })) << Right();
   ExpectEscapeCloses();
+}
+
+// The right calculator's own Run, like the left one, makes the results
+// available to the report commands.
+TEST_F(IntervalSimpleRandomForm, EitherRunEnablesTheReportOfItsResults) {
+  auto copy_state = [&] {
+    HMENU file_menu = GetSubMenu(GetMenu(frame()), 0);
+    SendMessageW(frame(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file_menu), 0);
+    for (const ui::MenuEntry& entry : ui::ReadMenu(frame())) {
+      if (entry.item >= 0 && entry.command == IDM_COPY_RESULTS) return entry.state;
+    }
+    ADD_FAILURE() << "no Copy results command";
+    return 0u;
+  };
+  EXPECT_NE(copy_state() & MF_GRAYED, 0u);
+  EnterRight(L"30", L"100", L"1000");
+  Press(kRightRunButton);
+  ASSERT_TRUE(WaitForRight(L"0.2148 0.3000 0.3852"));
+  EXPECT_EQ(copy_state() & MF_GRAYED, 0u);
+  ASSERT_TRUE(Type(kRightSampleEdit, L"200"));
+  EXPECT_NE(copy_state() & MF_GRAYED, 0u);
+  EnterLeft(L"0.3", L"100", L"1000");
+  Press(kLeftRunButton);
+  ASSERT_TRUE(WaitForLeft(L"0.2148 0.3852"));
+  EXPECT_EQ(copy_state() & MF_GRAYED, 0u);
 }
 
 TEST_F(IntervalSimpleRandomForm, HelpButtonAndF1OpenTopic1100) { ExpectHelpTopic(kHelpButton, 1100); }
