@@ -190,6 +190,21 @@ struct FontDescription {
 
 std::optional<FontDescription> ReadFont(HWND control);
 
+// A text a control shows, measured inside the program with the control's
+// own font and wrapping, and the room the control gives it (pixels).
+struct TextMeasure {
+  int control = 0;
+  std::wstring kind;  // "label", "button", "check", "group" or "result"
+  SIZE needed = {};
+  SIZE room = {};
+  std::wstring text;
+  bool Fits() const { return needed.cx <= room.cx && needed.cy <= room.cy; }
+};
+
+// Every text of the window's controls (descendants included); nothing when
+// the probe could not answer.
+std::optional<std::vector<TextMeasure>> MeasureTexts(HWND window);
+
 // --- The program's texts ----------------------------------------------------------
 
 // The string tables of the program's file, read as data: the texts the
@@ -241,10 +256,10 @@ class FakeHelpViewer {
 // --- The test prefix --------------------------------------------------------------
 
 // Prepares the Wine prefix the tests run in, for the programs they start
-// from then on: the font the forms ask for ("Arial Unicode MS") is mapped
-// to one with Thai glyphs, and the windows are left unmanaged (there is no
-// window manager on the test display: Wine would wait two seconds for one
-// at every top-level window that goes away).
+// from then on: the windows are left unmanaged (there is no window manager
+// on the test display: Wine would wait two seconds for one at every
+// top-level window that goes away). The faces come with the prefix's
+// template (scripts/wine-template.sh).
 void PrepareWinePrefix();
 
 // Primary language of this process's user locale (the program's is the same:

@@ -25,9 +25,15 @@ enum Request : WPARAM {
   // Icon of a static control: "none", "error", "warning", "information",
   // "question" or "other".
   kReadIcon = 3,
+  // Every text a control of the window shows, measured with the control's
+  // own font and wrapping against the room the control gives it: one line
+  // per control "id\tkind\tneeded width\tneeded height\troom width\t
+  // room height\ttext", the text with tabs and line breaks written \t,
+  // \n and \r. Kinds: "label", "button", "check", "group", "result".
+  kMeasureTexts = 4,
 };
 
-inline constexpr int kReplyCapacity = 16384;
+inline constexpr int kReplyCapacity = 65536;
 
 struct ReplyBlock {
   wchar_t text[kReplyCapacity];
