@@ -4,8 +4,10 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "checked_form_test.h"
+#include "clipboard_text.h"
 #include "interval_simple_random_controls.h"
 #include "resource.h"
 
@@ -169,6 +171,50 @@ TEST_F(IntervalSimpleRandomForm, EitherRunEnablesTheReportOfItsResults) {
   Press(kLeftRunButton);
   ASSERT_TRUE(WaitForLeft(L"0.2148 0.3852"));
   EXPECT_EQ(copy_state() & MF_GRAYED, 0u);
+}
+
+// File > Copy results (Ctrl+Shift+C) after both calculators ran: the
+// report gives each calculator under its heading, and every label with the
+// value beside it on the form, never the other calculator's.
+TEST_F(IntervalSimpleRandomForm, CopyResultsPairsEachLabelWithItsValue) {
+  ASSERT_TRUE(ui::PutOnClipboard(L"nothing copied yet"));
+  EnterLeft(L"0.3", L"100", L"1000");
+  Press(kLeftRunButton);
+  ASSERT_TRUE(WaitForLeft(L"0.2148 0.3852")) << Left();
+  EnterRight(L"40", L"120", L"2000");
+  ASSERT_TRUE(ui::ChooseListItem(Item(kRightConfidenceList), 2));  // 99%
+  Press(kRightRunButton);
+  ASSERT_TRUE(ui::WaitUntil([&] { return ItemText(kRightPrevalenceResult) == L"0.3333"; }))
+      << Right();
+  ASSERT_TRUE(ui::BringToForeground(frame()));
+  ASSERT_TRUE(ui::PressKeys({VK_CONTROL, VK_SHIFT, 'C'}));
+  ASSERT_TRUE(ui::WaitUntil([] { return ui::ClipboardText() != L"nothing copied yet"; }));
+  std::vector<std::wstring> lines = ui::ReportLines(ui::ClipboardText());
+  ASSERT_GE(lines.size(), 2u);
+  wchar_t today[128] = L"";
+  GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, today, 128);
+  EXPECT_EQ(lines[1].rfind(today, 0), 0u) << "the date comes second";
+  lines[1] = L"(date)";
+  auto pair = [&](int label, int value) {
+    return ui::OneLineLabel(Text(label)) + L"\t" + ItemText(value);
+  };
+  const std::vector<std::wstring> expected = {
+      TitleOf(kFormKind), L"(date)", L"",
+      Text(11068), Text(11027),
+      pair(11060, kProportionEdit), pair(11033, kLeftSampleEdit),
+      pair(11023, kLeftPopulationEdit), ui::OneLineLabel(Text(11022)) + L"\t95%", L"",
+      Text(11037), pair(11061, kLeftLowerResult), pair(11062, kLeftUpperResult), L"",
+      Text(11069), Text(11027),
+      pair(11067, kPositivesEdit), pair(11033, kRightSampleEdit),
+      pair(11023, kRightPopulationEdit), ui::OneLineLabel(Text(11022)) + L"\t99%", L"",
+      Text(11037), pair(11061, kRightLowerResult), pair(11063, kRightPrevalenceResult),
+      pair(11062, kRightUpperResult),
+  };
+  EXPECT_EQ(lines, expected);
+  // The values as the user typed them and as the form shows them.
+  EXPECT_EQ(lines[5], ui::OneLineLabel(Text(11060)) + L"\t0.3");
+  EXPECT_EQ(lines[12], ui::OneLineLabel(Text(11062)) + L"\t0.3852");
+  EXPECT_EQ(lines[16], ui::OneLineLabel(Text(11067)) + L"\t40");
 }
 
 TEST_F(IntervalSimpleRandomForm, HelpButtonAndF1OpenTopic1100) { ExpectHelpTopic(kHelpButton, 1100); }

@@ -18,12 +18,13 @@ using namespace interval_two_stages;
 // Wine prefix) reads too; removed with the object.
 class ClusterFile {
  public:
-  // lines use "," between fields; written with the user's list separator.
-  explicit ClusterFile(const std::vector<std::string>& lines) {
-    wchar_t folder[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, folder);
+  // lines use "," between fields; written with the user's list separator,
+  // in the temporary folder or in folder.
+  explicit ClusterFile(const std::vector<std::string>& lines, const std::wstring& folder = L"") {
+    wchar_t temporary[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, temporary);
     wchar_t name[MAX_PATH] = L"";
-    GetTempFileNameW(folder, L"clu", 0, name);
+    GetTempFileNameW(folder.empty() ? temporary : folder.c_str(), L"clu", 0, name);
     path_ = name;
     const char separator = form_test::LanguageOffset() == kLanguageOffsetSpanish ? ';' : ',';
     std::string content;
@@ -92,6 +93,19 @@ class IntervalTwoStagesForm : public form_test::CheckedFormTest {
       return false;
     });
     return dialog;
+  }
+
+  // Browse, type name into the dialog's file name box and press Open.
+  void ChooseWithBrowse(const std::wstring& name) {
+    Press(kBrowseButton);
+    HWND dialog = WaitForOpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND box = ui::Control(dialog, 0x480);  // the file name edit (edt1)
+    if (box == nullptr) box = ui::Control(dialog, 0x47c);  // or its combo box (cmb13)
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(ui::SetEditText(box, name));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(ui::WaitForWindowGone(dialog));
   }
 };
 
@@ -172,6 +186,29 @@ TEST_F(IntervalTwoStagesForm, BrowseChoosesAFileAndCancelKeepsTheTypedPath) {
   EXPECT_TRUE(ui::WaitUntil([&] { return lstrcmpiW(ItemText(kFileEdit).c_str(), file.path().c_str()) == 0; }))
       << ItemText(kFileEdit);
   EXPECT_TRUE(RunAndWaitFor(kFourClustersShown)) << Shown();
+}
+
+// The next dialog opens where the user last chose a file: a bare file name
+// typed there is a file of that folder.
+TEST_F(IntervalTwoStagesForm, BrowseOpensInTheFolderOfTheLastChoice) {
+  wchar_t temporary[MAX_PATH] = L"";
+  GetTempPathW(MAX_PATH, temporary);
+  const std::wstring folder =
+      std::wstring(temporary) + L"tessara-clusters-" + std::to_wstring(GetTickCount());
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  {
+    ClusterFile first(kFourClusters, folder);
+    ClusterFile second({"A,10,2", "B,10,4"}, folder);
+    ChooseWithBrowse(first.path());
+    ASSERT_TRUE(ui::WaitUntil([&] { return lstrcmpiW(ItemText(kFileEdit).c_str(), first.path().c_str()) == 0; }))
+        << ItemText(kFileEdit);
+    ASSERT_TRUE(Type(kFileEdit, L""));
+    const std::wstring bare = second.path().substr(second.path().rfind(L'\\') + 1);
+    ChooseWithBrowse(bare);
+    EXPECT_TRUE(ui::WaitUntil([&] { return lstrcmpiW(ItemText(kFileEdit).c_str(), second.path().c_str()) == 0; }))
+        << ItemText(kFileEdit);
+  }
+  RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(IntervalTwoStagesForm, CtrlRRunsAndEscapeCloses) {
