@@ -143,7 +143,8 @@ bool HeadsDirectly(const PlacedControl& label, const PlacedControl& group) {
 
 // The heading of a group: of the headings above it, the one that spans
 // most of its width (the nearest of equals).
-std::ptrdiff_t HeadingOf(const PlacedControl& group, const std::vector<const ShownControl*>& headings) {
+std::ptrdiff_t HeadingOf(const PlacedControl& group,
+                         const std::vector<const ShownControl*>& headings) {
   std::ptrdiff_t best = -1;
   int best_overlap = 0;
   int best_bottom = std::numeric_limits<int>::min();
@@ -221,7 +222,8 @@ FormReport ComposeReport(const std::wstring& title, const std::wstring& date,
     }
   }
   std::vector<std::ptrdiff_t> heading_of(groups.size(), -1);
-  for (std::size_t g = 0; g < groups.size(); ++g) heading_of[g] = HeadingOf(groups[g]->control, headings);
+  for (std::size_t g = 0; g < groups.size(); ++g)
+    heading_of[g] = HeadingOf(groups[g]->control, headings);
   // Sections (a heading and its groups, or what has no heading) and, in
   // each, groups in the order of their first reported control, as the form
   // is read. Slot groups.size() holds what lies in no group.
@@ -259,7 +261,8 @@ FormReport ComposeReport(const std::wstring& title, const std::wstring& date,
       const std::ptrdiff_t g = section.groups[k];
       if (k > 0) report.lines.push_back({});
       const std::size_t slot = g < 0 ? groups.size() : static_cast<std::size_t>(g);
-      if (g >= 0 && !OneLine(groups[slot]->text).empty()) report.lines.push_back({OneLine(groups[slot]->text)});
+      const std::wstring caption = g >= 0 ? OneLine(groups[slot]->text) : L"";
+      if (!caption.empty()) report.lines.push_back({caption});
       for (ReportLine& line : LinesOf(members[slot])) report.lines.push_back(std::move(line));
     }
   }

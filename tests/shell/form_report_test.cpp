@@ -11,10 +11,17 @@
 
 namespace {
 
+// A control of a made-up form, its text given apart.
+PlacedControl Placed(int id, ControlKind kind, int x, int y, int w, int h) {
+  return PlacedControl{id,          kind,          {}, x, y, w, h, FontRole::Regular,
+                       Align::Left, ListFill::None, 255};
+}
+
 // The controls of a form's table laid out in the form's client area, each
 // showing its catalogue text (texts), its number, or what a user typed or a
 // run wrote into it (values).
-std::vector<ShownControl> ShownForm(const FormTable& table, const std::map<int, std::wstring>& texts,
+std::vector<ShownControl> ShownForm(const FormTable& table,
+                                    const std::map<int, std::wstring>& texts,
                                     const std::map<int, std::wstring>& values) {
   std::vector<ShownControl> shown;
   for (const PlacedControl& c : PlaceControls(table, kFormClientWidth, kFormClientHeight)) {
@@ -86,21 +93,18 @@ TEST(FormReport, CsvQuotesOnlyWhatWouldBreakAField) {
 // nested group inside the one around it, and a value takes the label to
 // its left even when a label above is nearer.
 TEST(FormReport, GroupsInReadingOrderAndLabelsBesideTheirValues) {
-  const auto control = [](int id, ControlKind kind, int x, int y, int w, int h) {
-    return PlacedControl{id, kind, {}, x, y, w, h, FontRole::Regular, Align::Left, ListFill::None, 255};
-  };
   const std::vector<ShownControl> shown = {
-      {control(1, ControlKind::Label, 20, 30, 100, 20), L"Left p"},
-      {control(2, ControlKind::InputEdit, 130, 30, 60, 20), L"0.2"},
-      {control(3, ControlKind::Label, 20, 60, 100, 40), L"Two\n\rlines"},
-      {control(4, ControlKind::ResultEdit, 130, 70, 60, 20), L"0.1234"},
-      {control(5, ControlKind::GroupBox, 10, 5, 200, 120), L"Left"},
-      {control(6, ControlKind::Label, 320, 30, 100, 20), L"Right p"},
-      {control(7, ControlKind::InputEdit, 430, 30, 60, 20), L"0.3"},
-      {control(8, ControlKind::PushButton, 320, 60, 100, 24), L"&Run"},
-      {control(9, ControlKind::NoteEdit, 320, 90, 100, 20), L""},
-      {control(10, ControlKind::GroupBox, 300, 5, 200, 120), L"Right"},
-      {control(11, ControlKind::GroupBox, 5, 0, 520, 200), L"Outer"},
+      {Placed(1, ControlKind::Label, 20, 30, 100, 20), L"Left p"},
+      {Placed(2, ControlKind::InputEdit, 130, 30, 60, 20), L"0.2"},
+      {Placed(3, ControlKind::Label, 20, 60, 100, 40), L"Two\n\rlines"},
+      {Placed(4, ControlKind::ResultEdit, 130, 70, 60, 20), L"0.1234"},
+      {Placed(5, ControlKind::GroupBox, 10, 5, 200, 120), L"Left"},
+      {Placed(6, ControlKind::Label, 320, 30, 100, 20), L"Right p"},
+      {Placed(7, ControlKind::InputEdit, 430, 30, 60, 20), L"0.3"},
+      {Placed(8, ControlKind::PushButton, 320, 60, 100, 24), L"&Run"},
+      {Placed(9, ControlKind::NoteEdit, 320, 90, 100, 20), L""},
+      {Placed(10, ControlKind::GroupBox, 300, 5, 200, 120), L"Right"},
+      {Placed(11, ControlKind::GroupBox, 5, 0, 520, 200), L"Outer"},
   };
   const FormReport report = ComposeReport(L"T", L"D", shown);
   const std::vector<ReportLine> expected = {
@@ -127,14 +131,16 @@ TEST(FormReport, SideBySideCalculatorsEachUnderItsHeading) {
   };
   using namespace interval_simple_random;
   const std::map<int, std::wstring> values = {
-      {kProportionEdit, L"0.3"},      {kLeftSampleEdit, L"100"},      {kLeftPopulationEdit, L"1000"},
-      {kLeftConfidenceList, L"95%"},  {kLeftLowerResult, L"0.2148"},  {kLeftUpperResult, L"0.3852"},
-      {kPositivesEdit, L"30"},        {kRightSampleEdit, L"120"},     {kRightPopulationEdit, L"2000"},
-      {kRightConfidenceList, L"99%"}, {kRightLowerResult, L"0.1511"}, {kRightPrevalenceResult, L"0.2500"},
+      {kProportionEdit, L"0.3"},         {kLeftSampleEdit, L"100"},
+      {kLeftPopulationEdit, L"1000"},    {kLeftConfidenceList, L"95%"},
+      {kLeftLowerResult, L"0.2148"},     {kLeftUpperResult, L"0.3852"},
+      {kPositivesEdit, L"30"},           {kRightSampleEdit, L"120"},
+      {kRightPopulationEdit, L"2000"},   {kRightConfidenceList, L"99%"},
+      {kRightLowerResult, L"0.1511"},    {kRightPrevalenceResult, L"0.2500"},
       {kRightUpperResult, L"0.3489"},
   };
-  const FormReport report =
-      ComposeReport(L"Estimate Prevalence - Simple Random Sample", L"07/12/2026", ShownForm(kTable, texts, values));
+  const FormReport report = ComposeReport(L"Estimate Prevalence - Simple Random Sample",
+                                          L"07/12/2026", ShownForm(kTable, texts, values));
   const std::wstring expected =
       L"Estimate Prevalence - Simple Random Sample\r\n"
       L"07/12/2026\r\n"
@@ -168,19 +174,16 @@ TEST(FormReport, SideBySideCalculatorsEachUnderItsHeading) {
 // those below them in its column; one far above any group, or beside them,
 // stays a line of its own.
 TEST(FormReport, OnlyALabelJustAboveAGroupHeadsIt) {
-  const auto control = [](int id, ControlKind kind, int x, int y, int w, int h) {
-    return PlacedControl{id, kind, {}, x, y, w, h, FontRole::Regular, Align::Left, ListFill::None, 255};
-  };
   const std::vector<ShownControl> shown = {
-      {control(1, ControlKind::Label, 10, 0, 300, 20), L"Note far above"},
-      {control(2, ControlKind::Label, 10, 100, 180, 20), L"Heading"},
-      {control(3, ControlKind::Label, 20, 140, 100, 20), L"a"},
-      {control(4, ControlKind::InputEdit, 130, 140, 60, 20), L"1"},
-      {control(5, ControlKind::GroupBox, 10, 120, 200, 50), L"Upper"},
-      {control(6, ControlKind::Label, 20, 200, 100, 20), L"b"},
-      {control(7, ControlKind::ResultEdit, 130, 200, 60, 20), L"2"},
-      {control(8, ControlKind::GroupBox, 10, 180, 200, 50), L"Lower"},
-      {control(9, ControlKind::Label, 400, 100, 100, 20), L"Aside"},
+      {Placed(1, ControlKind::Label, 10, 0, 300, 20), L"Note far above"},
+      {Placed(2, ControlKind::Label, 10, 100, 180, 20), L"Heading"},
+      {Placed(3, ControlKind::Label, 20, 140, 100, 20), L"a"},
+      {Placed(4, ControlKind::InputEdit, 130, 140, 60, 20), L"1"},
+      {Placed(5, ControlKind::GroupBox, 10, 120, 200, 50), L"Upper"},
+      {Placed(6, ControlKind::Label, 20, 200, 100, 20), L"b"},
+      {Placed(7, ControlKind::ResultEdit, 130, 200, 60, 20), L"2"},
+      {Placed(8, ControlKind::GroupBox, 10, 180, 200, 50), L"Lower"},
+      {Placed(9, ControlKind::Label, 400, 100, 100, 20), L"Aside"},
   };
   const FormReport report = ComposeReport(L"T", L"D", shown);
   const std::vector<ReportLine> expected = {

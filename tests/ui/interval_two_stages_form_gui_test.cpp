@@ -20,7 +20,8 @@ class ClusterFile {
  public:
   // lines use "," between fields; written with the user's list separator,
   // in the temporary folder or in folder.
-  explicit ClusterFile(const std::vector<std::string>& lines, const std::wstring& folder = L"") {
+  explicit ClusterFile(const std::vector<std::string>& lines,
+                       const std::wstring& folder = L"") {
     wchar_t temporary[MAX_PATH] = L"";
     GetTempPathW(MAX_PATH, temporary);
     wchar_t name[MAX_PATH] = L"";
@@ -46,6 +47,10 @@ class ClusterFile {
  private:
   std::wstring path_;
 };
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+  return lstrcmpiW(a.c_str(), b.c_str()) == 0;
+}
 
 const std::vector<std::string> kFourClusters = {"A,10,2", "B,10,4", "G,20,3", "D,15,6"};
 // Top to bottom: prevalence, upper, lower, standard error, design effect,
@@ -183,7 +188,7 @@ TEST_F(IntervalTwoStagesForm, BrowseChoosesAFileAndCancelKeepsTheTypedPath) {
   ASSERT_TRUE(ui::SetEditText(name, file.path()));
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(ui::WaitForWindowGone(dialog));
-  EXPECT_TRUE(ui::WaitUntil([&] { return lstrcmpiW(ItemText(kFileEdit).c_str(), file.path().c_str()) == 0; }))
+  EXPECT_TRUE(ui::WaitUntil([&] { return SamePath(ItemText(kFileEdit), file.path()); }))
       << ItemText(kFileEdit);
   EXPECT_TRUE(RunAndWaitFor(kFourClustersShown)) << Shown();
 }
@@ -200,12 +205,12 @@ TEST_F(IntervalTwoStagesForm, BrowseOpensInTheFolderOfTheLastChoice) {
     ClusterFile first(kFourClusters, folder);
     ClusterFile second({"A,10,2", "B,10,4"}, folder);
     ChooseWithBrowse(first.path());
-    ASSERT_TRUE(ui::WaitUntil([&] { return lstrcmpiW(ItemText(kFileEdit).c_str(), first.path().c_str()) == 0; }))
+    ASSERT_TRUE(ui::WaitUntil([&] { return SamePath(ItemText(kFileEdit), first.path()); }))
         << ItemText(kFileEdit);
     ASSERT_TRUE(Type(kFileEdit, L""));
     const std::wstring bare = second.path().substr(second.path().rfind(L'\\') + 1);
     ChooseWithBrowse(bare);
-    EXPECT_TRUE(ui::WaitUntil([&] { return lstrcmpiW(ItemText(kFileEdit).c_str(), second.path().c_str()) == 0; }))
+    EXPECT_TRUE(ui::WaitUntil([&] { return SamePath(ItemText(kFileEdit), second.path()); }))
         << ItemText(kFileEdit);
   }
   RemoveDirectoryW(folder.c_str());
