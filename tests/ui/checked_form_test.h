@@ -75,6 +75,13 @@ class CheckedFormTest : public FormTest {
     ASSERT_TRUE(ui::PressKeys({VK_CONTROL, 'R'}));
   }
 
+  // Enter with the focus on focus_id: the form's default button, its Run.
+  void PressEnter(int focus_id) {
+    SetFocusTo(focus_id);
+    ASSERT_TRUE(ui::BringToForeground(frame()));
+    ASSERT_TRUE(ui::PressKeys({VK_RETURN}));
+  }
+
   // Gives an edit of the form the keyboard focus with a click.
   void SetFocusTo(int id) {
     HWND control = Item(id);

@@ -124,10 +124,13 @@ TEST_F(IntervalStratifiedForm, LibraryRefusalIsReportedAndTheEarlierResultsStay)
   EXPECT_EQ(Shown(), kTwoStrataShown);
 }
 
-TEST_F(IntervalStratifiedForm, CtrlRRunsAndEscapeCloses) {
+TEST_F(IntervalStratifiedForm, CtrlRAndEnterRunAndEscapeCloses) {
   Enter(kTwoStrata);
   PressCtrlR(ProportionEdit(1));
   EXPECT_TRUE(ui::WaitUntil([&] { return Shown() == kTwoStrataShown; })) << Shown();
+  Enter({kTwoStrata[0], kTwoStrata[1], {L"500", L"50", L"0.1"}});
+  PressEnter(SampleEdit(2));
+  EXPECT_TRUE(ui::WaitUntil([&] { return Shown() == L"0.1871 0.2429 0.2987"; })) << Shown();
   ExpectEscapeCloses();
 }
 

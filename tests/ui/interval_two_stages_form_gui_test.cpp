@@ -216,11 +216,15 @@ TEST_F(IntervalTwoStagesForm, BrowseOpensInTheFolderOfTheLastChoice) {
   RemoveDirectoryW(folder.c_str());
 }
 
-TEST_F(IntervalTwoStagesForm, CtrlRRunsAndEscapeCloses) {
+TEST_F(IntervalTwoStagesForm, EnterAndCtrlRRunAndEscapeCloses) {
   ClusterFile file(kFourClusters);
   ASSERT_TRUE(Type(kFileEdit, file.path()));
-  PressCtrlR(kFileEdit);
+  PressEnter(kFileEdit);
   EXPECT_TRUE(ui::WaitUntil([&] { return Shown() == kFourClustersShown; })) << Shown();
+  ASSERT_TRUE(Type(kFileEdit, L""));
+  PressCtrlR(kFileEdit);
+  EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11077));
+  EXPECT_TRUE(WaitForFocusOn(kFileEdit));
   ExpectEscapeCloses();
 }
 

@@ -129,10 +129,13 @@ TEST_F(SampleSizeStratifiedForm, LibraryRefusalIsReportedAndTheEarlierResultsSta
   EXPECT_EQ(Results(), kTwoEqualStrata);
 }
 
-TEST_F(SampleSizeStratifiedForm, CtrlRRunsAndEscapeCloses) {
+TEST_F(SampleSizeStratifiedForm, CtrlRAndEnterRunAndEscapeCloses) {
   Enter(L"0.1", {{L"1000", L"0.5"}, {L"1000", L"0.5"}});
   PressCtrlR(kFirstSizeEdit);
   EXPECT_TRUE(ui::WaitUntil([&] { return Results() == kTwoEqualStrata; }));
+  Enter(L"0.2", {{L"500", L"0.1"}, {L"1500", L"0.3"}, {L"2000", L"0.2"}});
+  PressEnter(kFirstPrevalenceEdit + 2);
+  EXPECT_TRUE(ui::WaitUntil([&] { return Results() == kThreeStrata; }));
   ExpectEscapeCloses();
 }
 

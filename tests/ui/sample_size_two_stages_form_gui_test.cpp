@@ -141,10 +141,13 @@ TEST_F(SampleSizeTwoStagesForm, LibraryRefusalIsReportedAndTheEarlierResultsStay
   EXPECT_EQ(Shown(), L"73 730 []");
 }
 
-TEST_F(SampleSizeTwoStagesForm, CtrlRRunsAndEscapeCloses) {
+TEST_F(SampleSizeTwoStagesForm, CtrlRAndEnterRunAndEscapeCloses) {
   Enter(L"0.2", L"0.2", L"10", L"0.1", kNoLevel);
   PressCtrlR(kExactEdit);
   EXPECT_TRUE(ui::WaitUntil([&] { return Shown() == L"73 730 []"; }));
+  Enter(L"0.2", L"0.2", L"10", L"", kLow);
+  PressEnter(kPerClusterEdit);
+  EXPECT_TRUE(ui::WaitUntil([&] { return Shown() == L"77 770 []"; })) << Shown();
   ExpectEscapeCloses();
 }
 
