@@ -5,3 +5,8 @@
 struct TableForm;
 
 extern const TableForm kSampleSizeSimpleRandomForm;
+extern const TableForm kSampleSizeStratifiedForm;
+extern const TableForm kSampleSizeTwoStagesForm;
+extern const TableForm kIntervalSimpleRandomForm;
+extern const TableForm kIntervalStratifiedForm;
+extern const TableForm kIntervalTwoStagesForm;

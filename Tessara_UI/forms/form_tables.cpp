@@ -1,14 +1,32 @@
 #include "form_tables.h"
 
+#include "interval_simple_random_controls.h"
+#include "interval_stratified_controls.h"
+#include "interval_two_stages_controls.h"
 #include "sample_size_simple_random_controls.h"
+#include "sample_size_stratified_controls.h"
+#include "sample_size_two_stages_controls.h"
 
 namespace {
 constexpr int kCalculatorFormCount = 16;
 
 // In FormKind order.
 const FormTable* const kTables[kCalculatorFormCount] = {
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr, nullptr, &sample_size_simple_random::kTable, nullptr, nullptr, nullptr, nullptr,
+    nullptr,
+    nullptr,
+    &interval_simple_random::kTable,
+    &interval_stratified::kTable,
+    &interval_two_stages::kTable,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    &sample_size_simple_random::kTable,
+    &sample_size_stratified::kTable,
+    &sample_size_two_stages::kTable,
+    nullptr,
+    nullptr,
     nullptr,
 };
 }  // namespace
