@@ -2,9 +2,14 @@
 
 #include "comparison_interval_controls.h"
 #include "comparison_sample_size_controls.h"
+#include "interval_simple_random_controls.h"
+#include "interval_stratified_controls.h"
+#include "interval_two_stages_controls.h"
 #include "mean_interval_controls.h"
 #include "mean_sample_size_controls.h"
 #include "sample_size_simple_random_controls.h"
+#include "sample_size_stratified_controls.h"
+#include "sample_size_two_stages_controls.h"
 #include "true_prevalence_controls.h"
 
 namespace {
@@ -14,17 +19,17 @@ constexpr int kCalculatorFormCount = 16;
 const FormTable* const kTables[kCalculatorFormCount] = {
     &comparison_interval::kTable,
     &comparison_sample_size::kTable,
-    nullptr,
-    nullptr,
-    nullptr,
+    &interval_simple_random::kTable,
+    &interval_stratified::kTable,
+    &interval_two_stages::kTable,
     nullptr,
     nullptr,
     nullptr,
     &mean_interval::kTable,
     &mean_sample_size::kTable,
     &sample_size_simple_random::kTable,
-    nullptr,
-    nullptr,
+    &sample_size_stratified::kTable,
+    &sample_size_two_stages::kTable,
     nullptr,
     nullptr,
     &true_prevalence::kTable,
