@@ -40,7 +40,8 @@ bool IsFormBuilt(int form_kind) {
   return entry.form != nullptr || entry.build != nullptr;
 }
 
-int DefaultButtonOf(int form_kind) {
+int DefaultButtonOf(int form_kind, HWND window) {
   const TableForm* form = FormEntryOf(form_kind).form;
-  return form != nullptr ? form->table->run_button : 0;
+  if (form == nullptr) return 0;
+  return form->enter_button != nullptr ? form->enter_button(window) : form->table->run_button;
 }
