@@ -5,5 +5,15 @@
 struct TableForm;
 
 extern const TableForm kSampleSizeSimpleRandomForm;
+extern const TableForm kSampleSizeStratifiedForm;
+extern const TableForm kSampleSizeTwoStagesForm;
+extern const TableForm kIntervalSimpleRandomForm;
+extern const TableForm kIntervalStratifiedForm;
+extern const TableForm kIntervalTwoStagesForm;
+extern const TableForm kComparisonIntervalForm;
+extern const TableForm kComparisonSampleSizeForm;
+extern const TableForm kMeanIntervalForm;
+extern const TableForm kMeanSampleSizeForm;
+extern const TableForm kTruePrevalenceForm;
 extern const TableForm kSelectionProportionalForm;
 extern const TableForm kSelectionSimpleRandomForm;

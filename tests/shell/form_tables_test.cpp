@@ -64,13 +64,12 @@ TEST_P(FormTableTest, RunHelpAndFirstFocusAreControlsOfTheForm) {
   EXPECT_EQ(help->kind, ControlKind::PushButton);
   const PlacedControl* focus = Find(table().first_focus);
   ASSERT_NE(focus, nullptr);
-  // An input, or the browse button of a file-based form (the selection
-  // forms begin with the choice of the output file).
-  const bool browse_button = focus->kind == ControlKind::PushButton &&
-                             focus->id != table().help_button && focus->text.literal != nullptr &&
-                             std::wstring(focus->text.literal) == L"...";
+  // An input, or the button that chooses the input file of a form that
+  // reads one.
+  const bool chooses_input = focus->kind == ControlKind::PushButton &&
+                             focus->id != table().run_button && focus->id != table().help_button;
   EXPECT_TRUE(focus->kind == ControlKind::InputEdit || focus->kind == ControlKind::DropDownList ||
-              browse_button)
+              chooses_input)
       << "the first focus is an input";
 }
 
