@@ -5,3 +5,6 @@
 struct TableForm;
 
 extern const TableForm kSampleSizeSimpleRandomForm;
+extern const TableForm kMaximumPrevalenceForm;
+extern const TableForm kDetectionSimpleRandomForm;
+extern const TableForm kDetectionTwoStagesForm;

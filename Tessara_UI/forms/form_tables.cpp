@@ -1,5 +1,8 @@
 #include "form_tables.h"
 
+#include "detection_simple_random_controls.h"
+#include "detection_two_stages_controls.h"
+#include "maximum_prevalence_controls.h"
 #include "sample_size_simple_random_controls.h"
 
 namespace {
@@ -7,7 +10,8 @@ constexpr int kCalculatorFormCount = 16;
 
 // In FormKind order.
 const FormTable* const kTables[kCalculatorFormCount] = {
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    nullptr, nullptr, nullptr, nullptr, nullptr, &maximum_prevalence::kTable,
+    &detection_simple_random::kTable, &detection_two_stages::kTable,
     nullptr, nullptr, &sample_size_simple_random::kTable, nullptr, nullptr, nullptr, nullptr,
     nullptr,
 };
