@@ -9,7 +9,7 @@ CONFIGURE = cmake -S . -B $(BUILD)/$(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 # One Wine template per work tree, whatever OUT is: every test copies it.
 export TESSARA_WINE_TEMPLATE ?= $(ROOT)/out/wine-template
 
-.PHONY: all deps build build-native build-windows test test-native test-windows run bench clean
+.PHONY: all deps build build-native build-windows test test-native test-windows run screenshots bench clean
 
 all: build
 
@@ -47,6 +47,11 @@ test-windows: deps build-windows
 
 run: deps build-windows
 	@scripts/run-program.sh $(OUT)
+
+# PNG files of the main window, the About box and every form that can be
+# opened, in the three languages, under $(OUT)/screens.
+screenshots: deps build-windows
+	@scripts/take-screenshots.sh $(OUT)
 
 bench: deps
 	$(call CONFIGURE,linux-bench,linux-bench,-DCMAKE_BUILD_TYPE=Release -DTESSARA_BENCH=ON -DTESSARA_TESTS=OFF)

@@ -1,5 +1,12 @@
 // Range checks and the confidence-level mapping shared by the exports.
+//
+// Every check is written as the comparisons a value must pass, never as the
+// negation of those it must fail: NaN fails every comparison, so a negated
+// check would let it through to the results. Infinities are refused by the
+// checks whose range has no upper bound as well, since no calculation gives
+// a number from them.
 #pragma once
+#include <cmath>
 #include <cstdint>
 
 // The library counts a real value strictly between -1e-6 and 1e-6 as zero.
@@ -10,11 +17,10 @@ inline bool IsNearZero(double value) {
 }
 
 // A fraction accepted where zero is not meaningful: 1e-6 <= value < 1.
-// The three tests keep the library's order (near zero, negative, one or
-// more); all three fail with the same code.
+// Near zero, negative, one or more and NaN all fail with the same code.
 inline bool IsNonZeroFractionBelowOne(float value) {
   const double v = value;
-  return !IsNearZero(v) && !(v < 0.0) && !(v >= 1.0);
+  return v >= kZeroTolerance && v < 1.0;
 }
 
 // A ConfidenceLevel is a percentage in 90..99. The subtraction is done on
@@ -32,16 +38,21 @@ inline float ZForConfidenceLevel(std::int32_t level) {
 }
 
 // A fraction accepted where zero is not meaningful but one is: 1e-6 <= value
-// <= 1. The three tests keep the library's order (near zero, negative, above
-// one); all three fail with the same code.
+// <= 1. Near zero, negative, above one and NaN all fail with the same code.
 inline bool IsNonZeroFractionUpToOne(float value) {
   const double v = value;
-  return !IsNearZero(v) && !(v < 0.0) && !(v > 1.0);
+  return v >= kZeroTolerance && v <= 1.0;
 }
 
+// A proportion observed in a sample, where none and all are outcomes like
+// any other: 0 <= value <= 1, exactly (a negative proportion, however small,
+// would give a negative variance p(1 - p)).
+inline bool IsProportion(float value) { return value >= 0.0f && value <= 1.0f; }
+
 // A positive quantity without upper bound (a mean, a deviation, a precision):
-// value >= 1e-6. Near zero and negative fail with the same code.
+// 1e-6 <= value, and finite. Near zero, negative, infinite and NaN fail with
+// the same code.
 inline bool IsNonZeroPositive(float value) {
   const double v = value;
-  return !IsNearZero(v) && !(v < 0.0);
+  return v >= kZeroTolerance && std::isfinite(v);
 }

@@ -5,16 +5,16 @@
 
 #include "checks.h"
 
-// The shared range check lets NaN through (every comparison with it is
-// false), and a NaN probability would reach the results.
-bool IsDetectionProbability(float value) {
-  return !std::isnan(value) && IsNonZeroFractionUpToOne(value);
-}
+bool IsDetectionProbability(float value) { return IsNonZeroFractionUpToOne(value); }
 
 ResultCode CombineDiagnosticTests(float se1, float sp1, float se2, float sp2,
                                   std::int32_t interpretation, TestCharacteristics* combined) {
   if (!IsDetectionProbability(se1)) return rc::InvalidSensitivity;
   if (!IsDetectionProbability(sp1)) return rc::InvalidSpecificity;
+  // A second test is absent when its values are not probabilities (the
+  // forms pass 0), but NaN or an infinity is no absence: it is refused.
+  if (!std::isfinite(se2)) return rc::InvalidSensitivity;
+  if (!std::isfinite(sp2)) return rc::InvalidSpecificity;
   const bool second_sensitivity = IsDetectionProbability(se2);
   const bool second_specificity = IsDetectionProbability(sp2);
   if (second_sensitivity && !second_specificity) return rc::InvalidSpecificity;

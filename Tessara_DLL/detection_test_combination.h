@@ -24,6 +24,7 @@ struct TestCharacteristics {
 // Checks Se1, then Sp1, then the second test, and combines them. A second
 // test is in use when Se2 or Sp2 is a valid probability: it needs both, and
 // an interpretation other than None (any value but Parallel reads as
-// Serial). With neither given, Se2, Sp2 and the interpretation are ignored.
+// Serial). With neither given, Se2, Sp2 and the interpretation are ignored,
+// unless Se2 or Sp2 is NaN or infinite, which is refused with its own code.
 ResultCode CombineDiagnosticTests(float se1, float sp1, float se2, float sp2,
                                   std::int32_t interpretation, TestCharacteristics* combined);

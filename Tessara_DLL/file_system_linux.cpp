@@ -1,6 +1,8 @@
 // File-system glue of the native shared object: POSIX calls on UTF-8 paths.
 // POSIX has no share modes, so every open file is shared as the readers
 // require; the output is written beside its target and renamed over it.
+// Only regular files are read, and only a writable regular file (or none)
+// is replaced.
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -95,6 +97,21 @@ class DescriptorSource final : public ByteSource {
   int descriptor_;
 };
 
+// What stands at the output path, seen without following a symbolic link.
+enum class Target { Absent, Replaceable, Refused };
+
+// Only a regular file that can be written is replaced. A symbolic link, a
+// FIFO, a device or a folder would be swapped for a regular file by the
+// move, and a read-only file would lose its protection: both are refused.
+// Root may write any file, so a file without any write permission counts as
+// read-only whoever calls, as it does for Windows and for Wine.
+Target InspectTarget(const std::string& path, struct stat* status) {
+  if (::lstat(path.c_str(), status) != 0) return errno == ENOENT ? Target::Absent : Target::Refused;
+  if (!S_ISREG(status->st_mode)) return Target::Refused;
+  if ((status->st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) return Target::Refused;
+  return Target::Replaceable;
+}
+
 // The folder part of a path, with its final slash; empty for a bare name.
 std::wstring FolderOf(const std::wstring& path) {
   const std::size_t slash = path.find_last_of(L'/');
@@ -112,8 +129,18 @@ bool PathExists(const wchar_t* path) {
 
 std::unique_ptr<ByteSource> OpenSharedForReading(const wchar_t* path) {
   if (path == nullptr) return nullptr;
-  const int descriptor = ::open(Utf8Path(path).c_str(), O_RDONLY | O_CLOEXEC);
+  // Opened without blocking, so that a FIFO with no writer does not hold
+  // the call; only a regular file is read (a FIFO, a device such as
+  // /dev/zero or a folder could block or never end), then in blocking mode.
+  const int descriptor = ::open(Utf8Path(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (descriptor < 0) return nullptr;
+  struct stat status;
+  const int flags = ::fcntl(descriptor, F_GETFL);
+  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) || flags < 0 ||
+      ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    ::close(descriptor);
+    return nullptr;
+  }
   return std::make_unique<DescriptorSource>(descriptor);
 }
 
@@ -130,23 +157,32 @@ void ShowMissingFileMessage(const wchar_t*) {}
 ReplacingOutputFile::ReplacingOutputFile(const wchar_t* target) {
   if (target == nullptr || target[0] == L'\0') return;
   target_ = target;
-  // The new file keeps the permissions of the one it replaces; a file made
-  // for a new name gets the usual ones (0666 less the user's mask).
   struct stat existing;
-  const bool replaces = ::stat(Utf8Path(target_).c_str(), &existing) == 0;
+  const Target kind = InspectTarget(Utf8Path(target_), &existing);
+  if (kind == Target::Refused) return;
+  // The new file is created with its final permissions, never wider: those
+  // of the file it replaces, or for a new name the usual ones (0666 less
+  // the user's mask). The mask can only narrow the first; they are then
+  // restored exactly.
+  const mode_t mode = kind == Target::Replaceable ? (existing.st_mode & 07777) : 0666;
   const std::wstring folder = FolderOf(target_);
   for (int attempt = 0; attempt < 100 && descriptor_ < 0; ++attempt) {
     temporary_ = folder + L".tessara-" + std::to_wstring(::getpid()) + L"-" +
                  std::to_wstring(g_temporary_counter++) + L".tmp";
     descriptor_ =
-        ::open(Utf8Path(temporary_).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        ::open(Utf8Path(temporary_).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (descriptor_ < 0 && errno != EEXIST) break;
   }
   if (descriptor_ < 0) {
     temporary_.clear();
     return;
   }
-  if (replaces && S_ISREG(existing.st_mode)) ::fchmod(descriptor_, existing.st_mode & 07777);
+  struct stat created;
+  if (kind == Target::Replaceable &&
+      (::fstat(descriptor_, &created) != 0 || (created.st_mode & 07777) != mode) &&
+      ::fchmod(descriptor_, mode) != 0) {
+    Discard();
+  }
 }
 
 ReplacingOutputFile::~ReplacingOutputFile() { Discard(); }
@@ -173,7 +209,12 @@ bool ReplacingOutputFile::Commit() {
   const bool synced = ::fsync(descriptor_) == 0;
   const bool closed = ::close(descriptor_) == 0;
   descriptor_ = -1;
-  if (!synced || !closed || ::rename(Utf8Path(temporary_).c_str(), Utf8Path(target_).c_str()) != 0) {
+  // The target is looked at again just before the move: it may have been
+  // replaced or protected while the output was written.
+  struct stat existing;
+  const std::string target = Utf8Path(target_);
+  if (!synced || !closed || InspectTarget(target, &existing) == Target::Refused ||
+      ::rename(Utf8Path(temporary_).c_str(), target.c_str()) != 0) {
     failed_ = true;
     Discard();
     return false;

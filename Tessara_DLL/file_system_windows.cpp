@@ -1,6 +1,8 @@
 // File-system glue of Tessara.dll: Win32 calls on UTF-16 paths. Input files
 // are opened with every share mode; the output is written, unshared, beside
-// its target and moved over it once complete.
+// its target and moved over it once complete. Only plain files on a disk
+// are read, and only a plain file that is not read-only (or none) is
+// replaced.
 #include <windows.h>
 
 #include <atomic>
@@ -36,6 +38,36 @@ std::wstring FolderOf(const std::wstring& path) {
 }
 
 std::atomic<unsigned> g_temporary_counter{0};
+
+// A handle on a plain file: not a folder, a device or a link of any kind.
+bool IsPlainFile(HANDLE handle) {
+  BY_HANDLE_FILE_INFORMATION information;
+  constexpr DWORD kNotPlain =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
+  return GetFileInformationByHandle(handle, &information) &&
+         (information.dwFileAttributes & kNotPlain) == 0;
+}
+
+// Only a plain file on a disk that is not read-only is replaced (or a path
+// where nothing stands yet). A device, a pipe, a folder or a link would be
+// swapped for a file by the move, and the move replaces a read-only file
+// too under Wine: all are refused. The path is opened without any access
+// to its contents, and without following a link.
+bool IsReplaceableTarget(const std::wstring& path) {
+  const HANDLE handle = CreateFileW(
+      path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+  }
+  BY_HANDLE_FILE_INFORMATION information;
+  const bool replaceable = GetFileType(handle) == FILE_TYPE_DISK && IsPlainFile(handle) &&
+                           GetFileInformationByHandle(handle, &information) &&
+                           (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY) == 0;
+  CloseHandle(handle);
+  return replaceable;
+}
 }  // namespace
 
 bool PathExists(const wchar_t* path) {
@@ -48,6 +80,12 @@ std::unique_ptr<ByteSource> OpenSharedForReading(const wchar_t* path) {
       CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  // Only a file on a disk is read: a pipe with no writer would block the
+  // call, and a device such as a console has no end.
+  if (GetFileType(handle) != FILE_TYPE_DISK || !IsPlainFile(handle)) {
+    CloseHandle(handle);
+    return nullptr;
+  }
   return std::make_unique<HandleSource>(handle);
 }
 
@@ -67,6 +105,7 @@ void ShowMissingFileMessage(const wchar_t* path) {
 ReplacingOutputFile::ReplacingOutputFile(const wchar_t* target) {
   if (target == nullptr || target[0] == L'\0') return;
   target_ = target;
+  if (!IsReplaceableTarget(target_)) return;
   const std::wstring folder = FolderOf(target_);
   for (int attempt = 0; attempt < 100 && handle_ == nullptr; ++attempt) {
     temporary_ = folder + L"~tessara-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
@@ -106,7 +145,9 @@ bool ReplacingOutputFile::Commit() {
   const bool flushed = FlushFileBuffers(static_cast<HANDLE>(handle_)) != 0;
   const bool closed = CloseHandle(static_cast<HANDLE>(handle_)) != 0;
   handle_ = nullptr;
-  if (!flushed || !closed ||
+  // The target is looked at again just before the move: it may have been
+  // replaced or protected while the output was written.
+  if (!flushed || !closed || !IsReplaceableTarget(target_) ||
       !MoveFileExW(temporary_.c_str(), target_.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     failed_ = true;

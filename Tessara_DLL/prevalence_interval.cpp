@@ -65,6 +65,16 @@ TESSARA_EXPORT ResultCode TESSARA_CALL ConfidenceInterval_SimpleRandom_PositiveC
 }
 
 // ---- Stratified random sample
+//
+// The stratified estimate of a proportion and its variance with the finite
+// population correction of each stratum (W. G. Cochran, Sampling
+// Techniques, 3rd ed., Wiley 1977, ch. 5, stratified sampling for
+// proportions):
+//   p_st = sum N_h p_h / N,
+//   v(p_st) = sum N_h^2 (N_h - n_h) / N_h * p_h q_h / (n_h - 1) / N^2.
+// A stratum with no positive (or only positives) is an outcome like any
+// other: its p_h q_h is 0 and it adds nothing to the variance, but its size
+// still weighs in the estimate.
 
 namespace {
 struct SampledStratum {
@@ -73,19 +83,41 @@ struct SampledStratum {
   float proportion;
 };
 
-// Strata 3 to 5 are optional: one takes part when it has a population and a
-// sample of at least 2 and a proportion strictly between 0 and 1.
-bool IsUsableStratum(const SampledStratum& stratum) {
-  return stratum.population >= 2 && stratum.sample >= 2 && stratum.proportion > 0.0f &&
-         stratum.proportion < 1.0f;
+// Strata 3 to 5 are optional: the form passes zeros for one it does not
+// use. A stratum with any value other than zero holds data, and is held to
+// the checks of strata 1 and 2.
+bool IsAbsent(const SampledStratum& stratum) {
+  return stratum.population == 0 && stratum.sample == 0 && stratum.proportion == 0.0f;
 }
 
-// Strata 1 and 2 always take part; the first of strata 3 to 5 that is not
-// usable ends the list.
-int CountUsedStrata(const SampledStratum (&strata)[5]) {
-  int used = 2;
-  while (used < 5 && IsUsableStratum(strata[used])) ++used;
-  return used;
+// The checks of one stratum that takes part, in the order strata 1 and 2
+// follow them. A stratum sampled beyond its population would have a
+// negative variance, which could make the whole variance negative and the
+// limits no numbers.
+ResultCode CheckStratum(const SampledStratum& stratum) {
+  if (stratum.population < 2) return rc::SampleExceedsPopulation;
+  if (stratum.sample < 2) return rc::SizeBelowMinimum;
+  if (!IsProportion(stratum.proportion)) return rc::InvalidProportion;
+  if (stratum.sample > stratum.population) return rc::SampleExceedsPopulation;
+  return rc::Success;
+}
+
+// Strata 3 to 5, after strata 1 and 2 passed: the used strata run unbroken
+// from stratum 1, so a stratum that holds data after an absent one is
+// refused with the code of the absent stratum's population. Sets `used` to
+// the number of strata that take part.
+ResultCode CheckOptionalStrata(const SampledStratum (&strata)[5], int* used) {
+  int count = 2;
+  while (count < 5 && !IsAbsent(strata[count])) {
+    const ResultCode check = CheckStratum(strata[count]);
+    if (check != rc::Success) return check;
+    ++count;
+  }
+  for (int h = count; h < 5; ++h) {
+    if (!IsAbsent(strata[h])) return rc::SampleExceedsPopulation;
+  }
+  *used = count;
+  return rc::Success;
 }
 
 // The size weighted prevalence and its limits. Sizes enter in single
@@ -133,20 +165,18 @@ TESSARA_EXPORT ResultCode TESSARA_CALL ConfidenceInterval_Stratified(
   if (!IsValidConfidenceLevel(level)) return rc::InvalidConfidenceLevel;
   if (population1 < 2 || population2 < 2) return rc::SampleExceedsPopulation;
   if (sample1 < 2 || sample2 < 2) return rc::SizeBelowMinimum;
-  if (!IsNonZeroFractionBelowOne(p1)) return rc::InvalidProportion;
-  if (!IsNonZeroFractionBelowOne(p2)) return rc::InvalidProportion;
+  if (!IsProportion(p1)) return rc::InvalidProportion;
+  if (!IsProportion(p2)) return rc::InvalidProportion;
+  if (sample1 > population1 || sample2 > population2) return rc::SampleExceedsPopulation;
 
   const SampledStratum strata[5] = {{population1, sample1, p1},
                                     {population2, sample2, p2},
                                     {population3, sample3, p3},
                                     {population4, sample4, p4},
                                     {population5, sample5, p5}};
-  const int used = CountUsedStrata(strata);
-  // A stratum sampled beyond its population has a negative variance, which
-  // can make the whole variance negative and the limits no numbers.
-  for (int h = 0; h < used; ++h) {
-    if (strata[h].sample > strata[h].population) return rc::SampleExceedsPopulation;
-  }
+  int used = 2;
+  const ResultCode optional_check = CheckOptionalStrata(strata, &used);
+  if (optional_check != rc::Success) return optional_check;
   StratifiedInterval(strata, used, ZForConfidenceLevel(level), out);
   return rc::Success;
 }

@@ -69,10 +69,6 @@ int CountUsedStrata(const Stratum (&strata)[5]) {
   return used;
 }
 
-// Strata 3 to 5 are not held to the tolerance of strata 1 and 2, but their
-// prevalence must still be a proportion for the variance p(1 - p) to exist.
-bool IsProportion(float p) { return p >= 0.0f && p <= 1.0f; }
-
 // Spreads the total sample n = A / (N^2 V + B) over the strata in proportion
 // to N_h * sqrt(p_h q_h) and rounds each share up on its own. A stratum whose
 // prevalence is 0 or 1 has no variance: its weight is 0, and its term of A,
@@ -154,8 +150,13 @@ TESSARA_EXPORT ResultCode TESSARA_CALL SampleSize_Stratified(
 
   const Stratum strata[5] = {{n1, p1}, {n2, p2}, {n3, p3}, {n4, p4}, {n5, p5}};
   const int used = CountUsedStrata(strata);
-  for (int h = 2; h < used; ++h) {
-    if (!IsProportion(strata[h].prevalence)) return rc::TooFewStrata;
+  // Strata 3 to 5 are not held to the tolerance of strata 1 and 2, but the
+  // prevalence of a used one must still be a proportion for the variance
+  // p(1 - p) to exist. That of a stratum left out is ignored, unless it is
+  // no number at all.
+  for (int h = 2; h < 5; ++h) {
+    const float p = strata[h].prevalence;
+    if (!(h < used ? IsProportion(p) : std::isfinite(p))) return rc::TooFewStrata;
   }
   return AllocateStratifiedSample(strata, used, e, ZForConfidenceLevel(level), out);
 }
@@ -189,6 +190,9 @@ TESSARA_EXPORT ResultCode TESSARA_CALL SampleSize_TwoStages(float p, float e, st
   if (!IsNonZeroFractionBelowOne(e)) return rc::InvalidRelativeError;
   if (!IsValidConfidenceLevel(level)) return rc::InvalidConfidenceLevel;
   if (per_cluster < 2) return rc::SizeBelowMinimum;
+  // A rate that is no number is refused whatever the level: a given rate
+  // wins over the level, and NaN or an infinity would reach the count.
+  if (!std::isfinite(rho)) return rc::InvalidHomogeneity;
   if (homogeneity_level == homogeneity::Exact && (IsNearZero(rho) || rho < 0.0f)) {
     return rc::InvalidHomogeneity;
   }

@@ -55,4 +55,7 @@ inline constexpr ResultCode InvalidInputRecordBySize = 0x6000002B;
 inline constexpr ResultCode MoreUnitsThanRecords = 0x6000002C;
 inline constexpr ResultCode InputFileNotFound = 0x6000002D;
 inline constexpr ResultCode InvalidRelativeError = 0x6000002E;
+// The sizes of a list add up to fewer animals than the units asked for, so
+// no interval steps through them (selection proportional to size).
+inline constexpr ResultCode TotalSizeBelowUnits = 0x6000002F;
 }  // namespace rc

@@ -21,11 +21,13 @@ struct SizedUnits {
   std::int64_t total = 0;
 };
 
-// A record has exactly two fields: the identifier, taken as it stands
-// (blanks included), and the size. A line beyond the format, and a size
-// beyond the int32 range, are refused with the row like any other bad line.
+// A record is read by its first two fields: the identifier, taken as it
+// stands (blanks included), and the size; further columns are the user's
+// own and are ignored. A line with fewer than two fields, a line beyond the
+// format, and a size beyond the int32 range, are refused with the row like
+// any other bad line.
 ReadResult ReadSizedUnit(const Line& line, const Separators& separators, SizedUnits& units) {
-  if (line.too_long || FieldCount(line.text, separators) != 2) {
+  if (line.too_long || FieldCount(line.text, separators) < 2) {
     return {rc::InvalidInputRecordBySize, 0, -1, 0};
   }
   std::string_view identifier;
@@ -91,6 +93,12 @@ ResultCode SelectProportional(std::int32_t units, const wchar_t* input, const wc
   // The file may have shrunk since it was counted: select from what was read.
   if (read.records == 0) return rc::InputFileEmpty;
   if (units > read.records) return rc::MoreUnitsThanRecords;
+
+  // A total of sizes below the units asked for gives an interval of 0: the
+  // pointer would never move, and the first unit with a size would be hit
+  // units + 1 times. Such a request cannot be met, and nothing is drawn.
+  // (A total of 0 or less selects nothing and gives an empty output.)
+  if (list.total > 0 && list.total < units) return rc::TotalSizeBelowUnits;
 
   const std::int64_t interval = SelectionInterval(list.total, units);
   const std::int64_t start = SelectionStart(NextRandom(), interval);

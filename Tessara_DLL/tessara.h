@@ -76,8 +76,10 @@ TESSARA_EXPORT ResultCode TESSARA_CALL ConfidenceInterval_SimpleRandom_PositiveC
     float* out);
 
 // Prevalence of a stratified random sample of two to five strata, each
-// given as (population N_h, sample n_h, proportion p_h): out[0] the size
-// weighted prevalence, out[1] lower, out[2] upper.
+// given as (population N_h, sample n_h, proportion p_h, 0 <= p_h <= 1):
+// out[0] the size weighted prevalence, out[1] lower, out[2] upper. Strata
+// 3 to 5 are absent when all three of their values are 0; any other stratum
+// is checked as strata 1 and 2 are, and none may follow an absent one.
 TESSARA_EXPORT ResultCode TESSARA_CALL ConfidenceInterval_Stratified(
     std::int32_t level, std::int32_t population1, std::int32_t sample1, float p1,
     std::int32_t population2, std::int32_t sample2, float p2, std::int32_t population3,
@@ -241,6 +243,11 @@ TESSARA_EXPORT ResultCode TESSARA_CALL DetectingEvent_MaximumPrevalence(
     MaximumPrevalence* out);
 
 // ---- Selection of units from a list file
+//
+// Both selections read only a regular file (a FIFO or a device reads as a
+// list without records) and write their output beside outputPath, moving
+// it there once complete; a path that holds anything but a writable regular
+// file is left as it is, and the call returns OutputWriteFailed.
 
 // Draws `units` lines of the list at inputPath at random, without
 // replacement, and writes them to outputPath in the order drawn, each
@@ -254,9 +261,11 @@ TESSARA_EXPORT ResultCode TESSARA_CALL Selection_SimpleRandom_A(std::int32_t uni
                                                                 const char* outputPath,
                                                                 std::int32_t* errorRow);
 
-// Selects `units` units of the list at inputPath (lines "identifier,size")
-// with probability proportional to size, by systematic sampling along the
-// cumulated sizes, and writes "identifier,r" for each unit hit r times.
+// Selects `units` units of the list at inputPath (lines "identifier,size",
+// further columns ignored) with probability proportional to size, by
+// systematic sampling along the cumulated sizes, and writes "identifier,r"
+// for each unit hit r times. Sizes that add up to fewer than `units` (but
+// more than 0) are refused.
 TESSARA_EXPORT ResultCode TESSARA_CALL Selection_ProbabilityProportional(std::int32_t units,
                                                                          const wchar_t* inputPath,
                                                                          const wchar_t* outputPath,

@@ -4,14 +4,18 @@
 set -euo pipefail
 packages=(
   cmake make g++ python3
+  python3-pytest python3-venv      # the Python package's tests, and its install into a venv
   googletest                       # GoogleTest sources, built by each compiler
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64                      # 64-bit Wine only: this kernel runs no 32-bit code
   xvfb x11-apps x11-utils imagemagick xdotool   # display, screenshots
   fonts-thai-tlwg fonts-dejavu-core # Thai glyphs for the program's texts
   fonts-liberation fonts-wine      # Arial metrics for the layouts, Marlett for caption buttons
+  fontconfig                       # fc-match: the Wine template checks its faces
   locales                          # es_ES and th_TH user locales for the tests
   time                             # /usr/bin/time -v for the benchmarks
+  fp-utils-3.2.2                   # chmcmd, the HTML Help compiler of the help files
+  libchm-bin                       # chmlib and its tools, to read the help files back
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -15,10 +15,6 @@ wineserver="$(dirname "$loader")/wineserver"
 template=${TESSARA_WINE_TEMPLATE:-$root/out/wine-template}
 program_dir=$out/win64
 prefix=$out/wineprefix
-# The forms ask for "Arial Unicode MS"; Waree (fonts-thai-tlwg) has the
-# Latin, accented Latin and Thai glyphs of the three languages. The GUI
-# tests map the same face in their prefixes (tests/ui/harness.cpp).
-thai_capable_face=Waree
 
 if [ ! -f "$program_dir/Tessara.exe" ]; then
   echo "run-program: $program_dir/Tessara.exe is missing; run 'make build' first" >&2
@@ -34,10 +30,12 @@ export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEARCH=win64
 # viewer then simply has nothing to show when a help file is missing.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-version=$("$loader" --version 2> /dev/null || echo unknown)
+# The program's faces come with the template; the prefix is remade from it
+# whenever the template is (its stamp names Wine's version and its recipe).
+"$here/wine-template.sh" "$template"
+version=$(cat "$template/.tessara-ready")
 if [ ! -f "$prefix/.tessara-run-ready" ] || [ "$(cat "$prefix/.tessara-run-ready")" != "$version" ]; then
   echo "run-program: preparing the Wine prefix $prefix"
-  "$here/wine-template.sh" "$template"
   rm -rf "$prefix"
   mkdir -p "$prefix"
   cp -a "$template/." "$prefix/"
@@ -45,16 +43,13 @@ if [ ! -f "$prefix/.tessara-run-ready" ] || [ "$(cat "$prefix/.tessara-run-ready
   echo "$version" > "$prefix/.tessara-run-ready"
 fi
 
-# The settings of this run: the Thai-capable font, and whether a window
-# manager decorates the windows.
+# The setting of this run: whether a window manager decorates the windows.
 managed=Y
 [ -n "${TESSARA_UNMANAGED_WINDOWS:-}" ] && managed=N
 settings=$(mktemp --suffix=.reg)
 trap 'rm -f "$settings"' EXIT
 printf '%s\r\n' 'REGEDIT4' '' \
-  '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
-  "\"Arial Unicode MS\"=\"$thai_capable_face\"" '' \
-  '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' \
+    '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' \
   "\"Managed\"=\"$managed\"" > "$settings"
 "$loader" reg import "Z:${settings//\//\\}" > /dev/null 2>&1
 

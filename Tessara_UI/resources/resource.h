@@ -28,6 +28,10 @@
 #define IDM_EXIT 105
 #define IDM_HELP_GENERAL 32773
 #define IDM_RUN_FORM 32774
+// The active form's inputs and results as a report.
+#define IDM_COPY_RESULTS 32775
+#define IDM_SAVE_RESULTS 32776
+#define IDM_PRINT_RESULTS 32777
 
 // Version of the program, shown in the About box and on the splash screen.
 #define TESSARA_VERSION_MAJOR 1

@@ -18,6 +18,13 @@ constexpr int IDS_CHILD_CLASS = 10105;        // "TESSARACHILD"
 // Menu captions.
 constexpr int IDS_MENU_FILE = 10110;          // "&File"
 constexpr int IDS_MENU_EXIT = 10111;          // "E&xit"
+// The report of the active form: three commands of the File menu and the
+// two kinds of file it can be saved as.
+constexpr int IDS_MENU_COPY_RESULTS = 10112;
+constexpr int IDS_MENU_SAVE_RESULTS = 10113;
+constexpr int IDS_MENU_PRINT_RESULTS = 10114;
+constexpr int IDS_REPORT_TEXT_FILES = 10115;
+constexpr int IDS_REPORT_CSV_FILES = 10116;
 
 // Window title of a FormKind k (0 to 16) is IDS_FORM_TITLE_FIRST + k.
 constexpr int IDS_FORM_TITLE_FIRST = 11001;

@@ -61,6 +61,7 @@ constexpr CodeEntry kCodes[] = {
     {rc::MoreUnitsThanRecords, {12045, ReportForm::Plain}},
     {rc::InputFileNotFound, {12046, ReportForm::Plain}},
     {rc::InvalidRelativeError, {12009, ReportForm::Plain}},
+    {rc::TotalSizeBelowUnits, {12047, ReportForm::Plain}},
 };
 // clang-format on
 }  // namespace

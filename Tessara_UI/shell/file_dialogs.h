@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Capacity of the path buffers the forms pass, in characters.
 constexpr int kPathCapacity = 260;
 
@@ -19,3 +21,10 @@ bool ChooseFileToSave(HWND owner, wchar_t* path);
 
 // The directory the next dialog starts in; empty until a path was chosen.
 const wchar_t* LastDirectory();
+
+// The save dialog of a form's report: a tab-separated text file or a CSV
+// file, in the last directory, asking before an existing file is replaced.
+// A path typed without an extension gets that of the chosen kind. True when
+// a path was chosen; csv tells which kind.
+bool ChooseReportFile(HWND owner, const wchar_t* text_files, const wchar_t* csv_files,
+                      std::wstring* path, bool* csv);

@@ -9,6 +9,7 @@
 #include "form_fonts.h"
 #include "help_viewer.h"
 #include "program_state.h"
+#include "report_commands.h"
 #include "resource.h"
 #include "string_ids.h"
 
@@ -31,6 +32,9 @@ void SetMenuCaptions(HWND frame) {
   if (menu == nullptr) return;
   SetMenuCaption(menu, 0, true, IDS_MENU_FILE);
   SetMenuCaption(menu, 1, true, IDS_HELP);
+  SetMenuCaption(menu, IDM_COPY_RESULTS, false, IDS_MENU_COPY_RESULTS);
+  SetMenuCaption(menu, IDM_SAVE_RESULTS, false, IDS_MENU_SAVE_RESULTS);
+  SetMenuCaption(menu, IDM_PRINT_RESULTS, false, IDS_MENU_PRINT_RESULTS);
   SetMenuCaption(menu, IDM_EXIT, false, IDS_MENU_EXIT);
   SetMenuCaption(menu, IDM_HELP_GENERAL, false, IDS_HELP);
   SetMenuCaption(menu, IDM_ABOUT, false, IDS_ABOUT_CAPTION);
@@ -102,6 +106,15 @@ LRESULT OnCommand(HWND frame, WPARAM wparam, LPARAM lparam) {
     case IDM_RUN_FORM:
       RunCurrentForm();
       return 0;
+    case IDM_COPY_RESULTS:
+      if (HWND form = FormWithCurrentResults()) CopyResults(form);
+      return 0;
+    case IDM_SAVE_RESULTS:
+      if (HWND form = FormWithCurrentResults()) SaveResults(form);
+      return 0;
+    case IDM_PRINT_RESULTS:
+      if (HWND form = FormWithCurrentResults()) PrintResults(form);
+      return 0;
     default:
       return DefFrameProcW(frame, Program().mdi_client, WM_COMMAND, wparam, lparam);
   }
@@ -137,6 +150,10 @@ LRESULT CALLBACK FrameWindowProcedure(HWND window, UINT message, WPARAM wparam, 
       return 0;
     case WM_COMMAND:
       return OnCommand(window, wparam, lparam);
+    case WM_INITMENUPOPUP:
+      // The report commands act on the active form's current results only.
+      EnableReportCommands(GetMenu(window));
+      return DefFrameProcW(window, Program().mdi_client, message, wparam, lparam);
     case WM_HELP:
       OnHelpRequest();
       return TRUE;

@@ -11,6 +11,7 @@
 
 #include "error_report.h"
 #include "form_registry.h"
+#include "table_form.h"
 
 // The library's answer to one call: its ResultCode and, for the file-based
 // exports, the row and item of a bad line (-1 when they do not apply).
@@ -64,6 +65,7 @@ void RunExport(int form_kind, const char* export_name, Call&& call, Show&& show)
   }
   if (answer.code == 0) {
     show();
+    NoteResultsShown();
   } else {
     ShowErrorReport(form_kind, answer.code, answer.row, answer.item);
   }

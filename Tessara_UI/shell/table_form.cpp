@@ -11,6 +11,7 @@
 #include "help_viewer.h"
 #include "list_fillers.h"
 #include "program_state.h"
+#include "report_commands.h"
 #include "resource.h"
 
 namespace {
@@ -46,7 +47,8 @@ WindowKind KindOf(const PlacedControl& control) {
     case ControlKind::Rule: return {L"static", WS_BORDER};
     case ControlKind::InputEdit: return {L"edit", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL};
     case ControlKind::ResultEdit:
-      return {L"edit", ES_READONLY | ES_AUTOHSCROLL | TextAlignment(control)};
+      // Reached with Tab and selectable, to be copied as read-only fields are.
+      return {L"edit", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP | TextAlignment(control)};
     case ControlKind::NoteEdit:
       return {L"edit", ES_READONLY | ES_MULTILINE | WS_TABSTOP | TextAlignment(control)};
     case ControlKind::DropDownList: return {L"combobox", WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST};
@@ -91,6 +93,21 @@ void Create(HWND form, const PlacedControl& control) {
   FillList(form, control.id, control.list);
 }
 
+// The form whose run is under way, for NoteResultsShown.
+HWND g_running_form = nullptr;
+
+// A user's edit of an input, or another choice in a list: the results shown
+// no longer belong to the inputs.
+bool IsInputChange(const FormTable& table, WORD command, WORD notification) {
+  if (notification != EN_CHANGE && notification != CBN_SELCHANGE) return false;
+  // Identifiers do not depend on the size of the client area.
+  for (const PlacedControl& control : PlaceControls(table, 0, 0)) {
+    if (control.id != command) continue;
+    return control.kind == ControlKind::InputEdit || control.kind == ControlKind::DropDownList;
+  }
+  return false;
+}
+
 }  // namespace
 
 HWND BuildTableForm(HWND form, const TableForm& definition) {
@@ -102,11 +119,18 @@ HWND BuildTableForm(HWND form, const TableForm& definition) {
   return GetDlgItem(form, table.first_focus);
 }
 
+void NoteResultsShown() {
+  if (g_running_form != nullptr) SetResultsCurrent(g_running_form, true);
+}
+
 bool HandleTableFormCommand(HWND form, const TableForm& definition, WORD command,
                             WORD notification) {
   const FormTable& table = *definition.table;
+  if (IsInputChange(table, command, notification)) SetResultsCurrent(form, false);
   if (command == table.run_button || command == IDM_RUN_FORM) {
+    g_running_form = form;
     definition.read_and_run(form);
+    g_running_form = nullptr;
     return true;
   }
   if (command == table.help_button || command == kFormHelpCommand) {

@@ -21,6 +21,10 @@ struct TableForm {
 // takes the focus first.
 HWND BuildTableForm(HWND form, const TableForm& definition);
 
+// Called by a run when it has shown its results: the form's report
+// commands then apply to them.
+void NoteResultsShown();
+
 // Run button or Ctrl+R: read and run; Help button or F1: the form's help
 // topic; then the form's own commands. False for anything else.
 bool HandleTableFormCommand(HWND form, const TableForm& definition, WORD command,

@@ -33,9 +33,9 @@ def _ids(*ranges):
     return [i for lo, hi in ranges for i in range(lo, hi + 1)]
 
 
-STRING_IDS = _ids((10103, 10105), (10110, 10111), (11001, 11017), (11020, 11046),
+STRING_IDS = _ids((10103, 10105), (10110, 10116), (11001, 11017), (11020, 11046),
                   (11048, 11093), (11095, 11172), (11200, 11208), (11998, 11999),
-                  (12000, 12046), (13000, 13008))
+                  (12000, 12047), (13000, 13008))
 FORM_TITLES = list(range(11001, 11018))          # FormKind 0 to 16
 SAME_IN_EVERY_LANGUAGE = (10103, 10104, 10105)    # loaded before the language is chosen
 # Texts whose translation may equal the English one.
@@ -45,7 +45,7 @@ MAY_EQUAL_ENGLISH = set(SAME_IN_EVERY_LANGUAGE) | {11044, 11102}
 # sentences of the maximum-prevalence form, the explanations of the input
 # files and the About texts. Everything else is loaded into 255 characters.
 LONG_TEXTS = set(_ids((11028, 11031), (11148, 11151), (11154, 11156), (11201, 11201),
-                      (11203, 11203), (11205, 11205), (11207, 11208), (12000, 12046),
+                      (11203, 11203), (11205, 11205), (11207, 11208), (12000, 12047),
                       (13000, 13006))) | {
     11045, 11053, 11058, 11064, 11065, 11066, 11074, 11075, 11077, 11089, 11095, 11104,
     11105, 11106, 11113, 11114, 11116, 11117, 11118, 11158, 11165}
@@ -54,7 +54,7 @@ SHORT_CAPACITY, LONG_CAPACITY = 255, 2048
 # The library error report: prefix, a space, the form title, two line
 # breaks, the code's message and, for some codes, " row" or " row, item";
 # the whole is cut to 255 characters.
-ERROR_PREFIX, ERROR_MESSAGES = 11999, range(12000, 12047)
+ERROR_PREFIX, ERROR_MESSAGES = 11999, range(12000, 12048)
 ROW_MESSAGES, ROW_ITEM_MESSAGES = (12019, 12040, 12044), (12020, 12021)
 REPORT_CAPACITY = 255
 LARGEST_ROW = "999999"
@@ -215,7 +215,7 @@ def check_titles(catalogue):
 
 
 def room_taken(string_id, text, box):
-    """(lines needed, lines available, widest line, width available) of text in box."""
+    """(lines needed, lines available, widest line, widest word, width available) of text in box."""
     kind, box_width, box_height, font = box
     room = box_width - controls.MARGIN[kind]
     bold = font == "B"
@@ -223,8 +223,10 @@ def room_taken(string_id, text, box):
     scale = 17.0 / 13.0 if font == "L" else 1.0
     lines = text_fit.lines_needed(shown, room / scale, bold)
     widest = text_fit.widest_line(shown, bold) * scale
-    available = 1 if kind in ("group", "list", "button") else max(1, box_height // text_fit.LINE_PIXELS)
-    return lines, available, widest, room
+    widest_word = text_fit.widest_word(shown, bold) * scale
+    line = text_fit.line_pixels(shown) * scale
+    available = 1 if kind in ("group", "list", "button") else max(1, int(box_height // line))
+    return lines, available, widest, widest_word, room
 
 
 def check_layout(catalogue, all_boxes=None):
@@ -242,8 +244,9 @@ def check_layout(catalogue, all_boxes=None):
             if text is None or english is None:
                 continue
             for box in boxes:
-                lines, available, widest, room = room_taken(string_id, text, box)
-                english_lines, _, english_widest, _ = room_taken(string_id, english, box)
+                lines, available, widest, word, room = room_taken(string_id, text, box)
+                english_lines, _, english_widest, english_word, _ = room_taken(
+                    string_id, english, box)
                 allowed_lines = max(available, english_lines)
                 if lines > allowed_lines:
                     problems.append("%s %d: needs %d lines in a %s of %dx%d, which holds %d" % (
@@ -251,6 +254,9 @@ def check_layout(catalogue, all_boxes=None):
                 elif available == 1 and widest > max(room, english_widest):
                     problems.append("%s %d: %.0f pixels wide in a %s of %d" % (
                         name, string_id, widest, box[0], box[1]))
+                elif word > max(room, english_word):
+                    problems.append("%s %d: a run of %.0f pixels without a space in a %s of %d" % (
+                        name, string_id, word, box[0], box[1]))
     return problems
 
 

@@ -21,7 +21,7 @@ constexpr int kLanguageOffsets[] = {kLanguageOffsetEnglish, kLanguageOffsetSpani
 std::vector<int> CatalogueStringIds() {
   const int ranges[][2] = {{10103, 10105}, {10110, 10111}, {11001, 11017}, {11020, 11046},
                            {11048, 11093}, {11095, 11172}, {11200, 11208}, {11998, 11999},
-                           {12000, 12046}, {13000, 13008}};
+                           {12000, 12047}, {13000, 13008}};
   std::vector<int> ids;
   for (const auto& range : ranges)
     for (int id = range[0]; id <= range[1]; ++id) ids.push_back(id);
@@ -71,13 +71,16 @@ const SampleText kSamples[] = {
     {kLanguageOffsetSpanish, 11101, L"Sí"},
     {kLanguageOffsetSpanish, 11140, L"(para un error tipo II de {1})"},
     {kLanguageOffsetSpanish, 12011,
-     L"El tamaño de muestra no puede ser mayor que el tamaño de la población."},
+     L"El tamaño muestral no puede ser mayor que el tamaño de la población."},
     {kLanguageOffsetSpanish, 13008, L"Acerca de"},
     {kLanguageOffsetThai, 11001, L"เปรียบเทียบความชุกสองค่า - ขนาดของความแตกต่าง"},
     {kLanguageOffsetThai, 11024, L"คำนวณ (&R)"},
     {kLanguageOffsetThai, 11036, L"ขนาด\n\rประชากร"},
     {kLanguageOffsetThai, 11208, L"ค่าของ 'ระดับความเชื่อมั่น' ต้องอยู่ระหว่าง 0 ถึง 1"},
     {kLanguageOffsetThai, 12046, L"ไม่พบไฟล์ที่เลือก"},
+    {kLanguageOffsetThai, 12047, L"ผลรวมของขนาดในไฟล์น้อยกว่าจำนวนหน่วยที่เลือก"},
+    {kLanguageOffsetSpanish, 12047,
+     L"El total de los tamaños del archivo es menor que el número de unidades seleccionadas."},
     {kLanguageOffsetThai, 13008, L"เกี่ยวกับ"},
 };
 
@@ -111,7 +114,7 @@ TEST_F(LoadTextTest, EveryStringIdHasATextInEveryLanguage) {
     for (int string_id : CatalogueStringIds())
       EXPECT_FALSE(Load(string_id).empty()) << "StringId " << string_id << " offset " << offset;
   }
-  EXPECT_EQ(CatalogueStringIds().size(), 240u);
+  EXPECT_EQ(CatalogueStringIds().size(), 241u);
 }
 
 TEST_F(LoadTextTest, TranslationsDifferFromTheEnglishText) {

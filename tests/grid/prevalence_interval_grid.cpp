@@ -59,6 +59,9 @@ void Stratified(GridWriter& writer) {
       {{500, 50, 1.0f}, {500, 50, 0.1f}, {10, 20, 0.5f}},
       {{500, 50, 1e-7f}, {20, 21, 0.5f}, {0, 0, 0.0f}},
       {{500, 1, 0.1f}, {500, 50, 0.1f}, {0, 0, 0.0f}},
+      {{500, 50, 0.0f}, {1500, 100, 0.25f}, {0, 0, 0.0f}},
+      {{300, 30, 1.0f}, {500, 50, 0.0f}, {800, 80, 0.4f}},
+      {{0, 0, 0.0f}, {500, 50, 0.1f}, {0, 0, 0.0f}},
       {{kMaxInt, kMaxInt, 0.5f}, {kMaxInt, 100, 0.5f}, {kMaxInt, 10, 0.99f}}};
   for (int level : kLevels)
     for (const SampledStratum& s1 : leading)

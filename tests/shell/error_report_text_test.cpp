@@ -23,7 +23,8 @@ TEST(ResultCodeMessages, StringIdAndFormOfEachCode) {
       {0x60000017, 12024, ReportForm::Plain}, {0x60000018, 12025, ReportForm::Plain},
       {0x60000027, 12040, ReportForm::Row},   {0x6000002B, 12044, ReportForm::Row},
       {0x6000002C, 12045, ReportForm::Plain}, {0x6000002D, 12046, ReportForm::Plain},
-      {0x6000002E, 12009, ReportForm::Plain}, {0x6000002F, 12000, ReportForm::Plain},
+      {0x6000002E, 12009, ReportForm::Plain}, {0x6000002F, 12047, ReportForm::Plain},
+      {0x60000030, 12000, ReportForm::Plain},
       {0x60001000, 12000, ReportForm::Plain}, {0x5FFFFFFF, 12000, ReportForm::Plain},
       {0x00000001, 12000, ReportForm::Plain}, {0xFFFFFFFF, 12000, ReportForm::Plain},
   };

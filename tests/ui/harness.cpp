@@ -17,10 +17,6 @@ constexpr wchar_t kFrameClass[] = L"TESSARA";
 constexpr wchar_t kSplashClass[] = L"SplashScreen";
 constexpr wchar_t kDialogClass[] = L"#32770";
 constexpr wchar_t kProbeFileName[] = L"tessara_ui_probe.dll";
-// The Thai-capable face the forms' "Arial Unicode MS" is drawn with under
-// Wine (from fonts-thai-tlwg; Latin, accented Latin and Thai glyphs).
-// scripts/run-program.sh maps the same face in the project's own prefix.
-constexpr wchar_t kThaiCapableFace[] = L"Waree";
 
 std::wstring WindowsPath(std::wstring path) {
   std::replace(path.begin(), path.end(), L'/', L'\\');
@@ -462,12 +458,15 @@ std::vector<MenuEntry> ReadMenu(HWND frame) {
   if (!answer) return menu;
   for (const std::wstring& line : Split(*answer, L'\n')) {
     const std::vector<std::wstring> fields = Split(line, L'\t');
-    if (fields.size() < 4) continue;
+    if (fields.size() < 5) continue;
     MenuEntry entry;
     entry.drop_down = std::stoi(fields[0]);
     entry.item = std::stoi(fields[1]);
     entry.command = static_cast<UINT>(std::stoul(fields[2]));
-    entry.caption = fields[3];
+    entry.state = static_cast<UINT>(std::stoul(fields[3]));
+    // The caption is the rest of the line: a menu caption may hold a tab.
+    entry.caption = fields[4];
+    for (std::size_t k = 5; k < fields.size(); ++k) entry.caption += L"\t" + fields[k];
     menu.push_back(entry);
   }
   return menu;
@@ -500,6 +499,25 @@ std::optional<FontDescription> ReadFont(HWND control) {
   font.italic = std::stoi(fields[3]) != 0;
   font.character_set = std::stoi(fields[4]);
   return font;
+}
+
+std::optional<std::vector<TextMeasure>> MeasureTexts(HWND window) {
+  Probe probe(window);
+  const std::optional<std::wstring> answer = probe.Ask(probe::kMeasureTexts, window);
+  if (!answer) return std::nullopt;
+  std::vector<TextMeasure> measures;
+  for (const std::wstring& line : Split(*answer, L'\n')) {
+    const std::vector<std::wstring> fields = Split(line, L'\t');
+    if (fields.size() < 7) continue;
+    TextMeasure measure;
+    measure.control = std::stoi(fields[0]);
+    measure.kind = fields[1];
+    measure.needed = {std::stol(fields[2]), std::stol(fields[3])};
+    measure.room = {std::stol(fields[4]), std::stol(fields[5])};
+    measure.text = fields[6];
+    measures.push_back(measure);
+  }
+  return measures;
 }
 
 // --- The program's texts ----------------------------------------------------------
@@ -616,7 +634,6 @@ void SetUserValue(const wchar_t* path, const wchar_t* name, const wchar_t* value
 }  // namespace
 
 void PrepareWinePrefix() {
-  SetUserValue(L"Software\\Wine\\Fonts\\Replacements", L"Arial Unicode MS", kThaiCapableFace);
   SetUserValue(L"Software\\Wine\\X11 Driver", L"Managed", L"N");
 }
 

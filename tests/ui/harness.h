@@ -171,6 +171,7 @@ struct MenuEntry {
   int drop_down = 0;
   int item = -1;  // -1: the drop-down's own caption on the menu bar
   UINT command = 0;
+  UINT state = 0;  // MF_GRAYED, MF_CHECKED, ... as the menu holds them
   std::wstring caption;
 };
 
@@ -188,6 +189,21 @@ struct FontDescription {
 };
 
 std::optional<FontDescription> ReadFont(HWND control);
+
+// A text a control shows, measured inside the program with the control's
+// own font and wrapping, and the room the control gives it (pixels).
+struct TextMeasure {
+  int control = 0;
+  std::wstring kind;  // "label", "button", "check", "group" or "result"
+  SIZE needed = {};
+  SIZE room = {};
+  std::wstring text;
+  bool Fits() const { return needed.cx <= room.cx && needed.cy <= room.cy; }
+};
+
+// Every text of the window's controls (descendants included); nothing when
+// the probe could not answer.
+std::optional<std::vector<TextMeasure>> MeasureTexts(HWND window);
 
 // --- The program's texts ----------------------------------------------------------
 
@@ -240,10 +256,10 @@ class FakeHelpViewer {
 // --- The test prefix --------------------------------------------------------------
 
 // Prepares the Wine prefix the tests run in, for the programs they start
-// from then on: the font the forms ask for ("Arial Unicode MS") is mapped
-// to one with Thai glyphs, and the windows are left unmanaged (there is no
-// window manager on the test display: Wine would wait two seconds for one
-// at every top-level window that goes away).
+// from then on: the windows are left unmanaged (there is no window manager
+// on the test display: Wine would wait two seconds for one at every
+// top-level window that goes away). The faces come with the prefix's
+// template (scripts/wine-template.sh).
 void PrepareWinePrefix();
 
 // Primary language of this process's user locale (the program's is the same:

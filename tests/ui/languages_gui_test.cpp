@@ -67,6 +67,9 @@ class LanguageStart : public ::testing::Test {
     ASSERT_FALSE(menu.empty()) << "the probe could not read the frame's menu";
     EXPECT_EQ(ui::DropDownCaption(menu, 0), Text(IDS_MENU_FILE));
     EXPECT_EQ(ui::DropDownCaption(menu, 1), Text(IDS_HELP));
+    EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_COPY_RESULTS), Text(IDS_MENU_COPY_RESULTS));
+    EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_SAVE_RESULTS), Text(IDS_MENU_SAVE_RESULTS));
+    EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_PRINT_RESULTS), Text(IDS_MENU_PRINT_RESULTS));
     EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_EXIT), Text(IDS_MENU_EXIT));
     EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_HELP_GENERAL), Text(IDS_HELP));
     EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_ABOUT), Text(IDS_ABOUT_CAPTION));

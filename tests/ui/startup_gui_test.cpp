@@ -95,6 +95,9 @@ TEST_F(RunningProgram, MenuCaptionsComeFromTheCatalogue) {
   ASSERT_FALSE(menu.empty()) << "the probe could not read the frame's menu";
   EXPECT_EQ(ui::DropDownCaption(menu, 0), L"&File");
   EXPECT_EQ(ui::DropDownCaption(menu, 1), L"&Help");
+  EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_COPY_RESULTS), L"&Copy results\tCtrl+Shift+C");
+  EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_SAVE_RESULTS), L"&Save results as...\tCtrl+Shift+S");
+  EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_PRINT_RESULTS), L"&Print...\tCtrl+P");
   EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_EXIT), L"E&xit");
   EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_HELP_GENERAL), L"&Help");
   EXPECT_EQ(ui::MenuCaptionOfCommand(menu, IDM_ABOUT), L"About");

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
 #include "dynamic_library.h"
 #include "tessara.h"
@@ -53,26 +55,63 @@ TEST(IntervalStratified, WorkedValues) {
   }
 }
 
-TEST(IntervalStratified, FirstUnusableStratumEndsTheList) {
-  const Interval two = Computed(95, kTwo);
-  const Stratum valid = {500, 50, 0.1f};
-  // Stratum 3 fails its test in each of the ways it can; the valid strata 4
-  // and 5 after it, and the sample larger than its population in stratum 5,
-  // are then ignored.
-  const Stratum unusable[] = {{500, 50, 1.0f}, {500, 50, 0.0f}, {500, 1, 0.1f},
-                              {1, 50, 0.1f},   {0, 0, 0.0f},    {500, 50, -0.5f}};
-  for (const Stratum& third : unusable) {
-    const Strata strata = {{kTwo[0], kTwo[1], third, valid, {10, 20, 0.5f}}};
-    EXPECT_EQ(Computed(95, strata), two)
-        << third.population << " " << third.sample << " " << third.p;
+// An independent double-precision form of the stratified estimator
+// (Cochran, Sampling Techniques, ch. 5): p = sum N_h p_h / N and
+// v(p) = sum N_h^2 (N_h - n_h) / N_h * p_h q_h / (n_h - 1) / N^2, over the
+// strata whose values are not all zero.
+Interval Reference(const Strata& strata, double z) {
+  double population = 0.0, positives = 0.0, weighted = 0.0;
+  for (const Stratum& s : strata) {
+    if (s.population == 0 && s.sample == 0 && s.p == 0.0f) continue;
+    const double N = s.population, n = s.sample, p = s.p;
+    population += N;
+    positives += N * p;
+    weighted += N * N * (N - n) / N * p * (1.0 - p) / (n - 1.0);
   }
+  const double prevalence = positives / population;
+  const double half_width = z * std::sqrt(weighted / (population * population));
+  return {static_cast<float>(prevalence), static_cast<float>(prevalence - half_width),
+          static_cast<float>(prevalence + half_width)};
 }
 
-TEST(IntervalStratified, OptionalStrataNeedOnlyAPositiveProportion) {
-  // Strata 1 and 2 need at least 1e-6; strata 3 to 5 only more than 0.
-  const Strata strata = {{kTwo[0], kTwo[1], {500, 50, 1e-7f}}};
-  const Interval out = Computed(95, strata);
-  EXPECT_NEAR(out[0], 800.0 / 3500.0, 1e-6);
+// A stratum with no positive, or with only positives, is a survey outcome
+// like any other: it weighs in the estimate with its size and adds nothing
+// to the variance. Strata 1 and 2 may be such strata too.
+TEST(IntervalStratified, StrataOfNoneOrAllPositiveTakePart) {
+  const Stratum none = {500, 50, 0.0f};
+  const Stratum all = {300, 30, 1.0f};
+  const Strata cases[] = {
+      // (1000 * 0.2 + 2000 * 0.3 + 0 + 1500 * 0.25) / 5000 = 0.235, not the
+      // two-stratum 0.26667.
+      {{kTwo[0], kTwo[1], none, {1500, 100, 0.25f}}},
+      {{kTwo[0], kTwo[1], none}},
+      {{kTwo[0], kTwo[1], all, none, {800, 80, 0.4f}}},
+      {{none, kTwo[1]}},
+      {{kTwo[0], all}},
+      {{none, all, kTwo[0]}},
+      {{{1000, 100, 9e-7f}, kTwo[1]}},  // below the tolerance of other fractions
+  };
+  for (const Strata& strata : cases) {
+    const Interval out = Computed(95, strata);
+    const Interval expected = Reference(strata, 1.96);
+    for (int k = 0; k < 3; ++k) {
+      EXPECT_NEAR(out[k], expected[k], 2e-6) << "element " << k << ", N3 " << strata[2].population
+                                             << " p3 " << strata[2].p;
+    }
+  }
+  EXPECT_NEAR(Computed(95, cases[0])[0], 0.235, 1e-6);
+  // Every stratum without a positive: a prevalence of 0 with no width.
+  EXPECT_EQ(Computed(95, {{none, none}}), (Interval{0.0f, 0.0f, 0.0f}));
+}
+
+TEST(IntervalStratified, OptionalStratumIsAbsentOnlyWhenAllItsValuesAreZero) {
+  const Interval two = Computed(95, kTwo);
+  EXPECT_EQ(Computed(95, {{kTwo[0], kTwo[1], {0, 0, 0.0f}, {0, 0, 0.0f}, {0, 0, 0.0f}}}), two);
+  EXPECT_EQ(Computed(95, {{kTwo[0], kTwo[1], {0, 0, -0.0f}}}), two);
+  // The worked three-stratum value, whether the stratum is third, fourth or
+  // fifth is not a question: strata must run unbroken from stratum 1.
+  const Stratum third = {500, 50, 0.1f};
+  EXPECT_NEAR(Computed(95, {{kTwo[0], third, kTwo[1]}})[0], 0.24286, 5e-6);
 }
 
 struct Rejected {
@@ -90,16 +129,35 @@ const Rejected kRejected[] = {
     {95, {{{1000, 100, 0.2f}, {-5, 100, 0.3f}}}, rc::SampleExceedsPopulation},
     {95, {{{1000, 1, 0.0f}, {2000, 100, 0.3f}}}, rc::SizeBelowMinimum},
     {95, {{{1000, 100, 0.2f}, {2000, 1, 0.0f}}}, rc::SizeBelowMinimum},
-    {95, {{{1000, 100, 0.0f}, {2000, 100, 1.0f}}}, rc::InvalidProportion},
-    {95, {{{1000, 100, 1.0f}, {2000, 100, 0.3f}}}, rc::InvalidProportion},
-    {95, {{{1000, 100, 9e-7f}, {2000, 100, 0.3f}}}, rc::InvalidProportion},
-    {95, {{{1000, 100, -0.2f}, {2000, 100, 0.3f}}}, rc::InvalidProportion},
-    {95, {{{1000, 100, 0.2f}, {2000, 100, 1.0f}}}, rc::InvalidProportion},
+    {95, {{{1000, 100, -0.2f}, {2000, 100, 1.5f}}}, rc::InvalidProportion},
+    {95, {{{1000, 100, -1e-7f}, {2000, 100, 0.3f}}}, rc::InvalidProportion},
+    {95, {{{1000, 100, 1.0000001f}, {2000, 100, 0.3f}}}, rc::InvalidProportion},
+    {95, {{{1000, 100, 0.2f}, {2000, 100, -0.3f}}}, rc::InvalidProportion},
+    {95, {{{1000, 100, 0.2f}, {2000, 100, 1.0000001f}}}, rc::InvalidProportion},
     // A used stratum sampled beyond its population: its variance would be
     // negative, and so could the whole variance be.
     {95, {{{100, 101, 0.2f}, {2000, 100, 0.3f}}}, rc::SampleExceedsPopulation},
     {95, {{{1000, 100, 0.2f}, {2, 3000, 0.3f}}}, rc::SampleExceedsPopulation},
     {95, {{kTwo[0], kTwo[1], {500, 50, 0.1f}, {20, 21, 0.5f}}}, rc::SampleExceedsPopulation},
+    // A stratum 3 to 5 that holds any value is checked as strata 1 and 2
+    // are, with their codes and in their order; it is never left out.
+    {95, {{kTwo[0], kTwo[1], {1, 50, 0.1f}}}, rc::SampleExceedsPopulation},
+    {95, {{kTwo[0], kTwo[1], {0, 0, 0.1f}}}, rc::SampleExceedsPopulation},
+    {95, {{kTwo[0], kTwo[1], {0, 50, 0.0f}}}, rc::SampleExceedsPopulation},
+    {95, {{kTwo[0], kTwo[1], {500, 0, 0.0f}}}, rc::SizeBelowMinimum},
+    {95, {{kTwo[0], kTwo[1], {500, 1, 1.5f}}}, rc::SizeBelowMinimum},
+    {95, {{kTwo[0], kTwo[1], {500, 50, -0.5f}}}, rc::InvalidProportion},
+    {95, {{kTwo[0], kTwo[1], {500, 50, 1.5f}}}, rc::InvalidProportion},
+    {95, {{kTwo[0], kTwo[1], {500, 50, 0.1f}, {500, 1, 0.1f}}}, rc::SizeBelowMinimum},
+    {95, {{kTwo[0], kTwo[1], {500, 50, 0.1f}, {500, 50, 0.1f}, {500, 50, 2.0f}}},
+     rc::InvalidProportion},
+    // A stratum that holds data after an absent one: refused with the code
+    // of the absent stratum's population, which is below 2.
+    {95, {{kTwo[0], kTwo[1], {0, 0, 0.0f}, {500, 50, 0.1f}}}, rc::SampleExceedsPopulation},
+    {95, {{kTwo[0], kTwo[1], {0, 0, 0.0f}, {0, 0, 0.0f}, {500, 50, 0.1f}}},
+     rc::SampleExceedsPopulation},
+    {95, {{kTwo[0], kTwo[1], {500, 50, 0.1f}, {0, 0, 0.0f}, {0, 0, 0.5f}}},
+     rc::SampleExceedsPopulation},
 };
 
 TEST(IntervalStratified, ChecksInOrderAndWritesNothingOnFailure) {
@@ -128,6 +186,35 @@ TEST(IntervalStratified, LevelsNinetyOneToNinetyEightUseNinetyFive) {
   const Interval at99 = Computed(99, kTwo);
   EXPECT_NEAR(at90[2] - at90[1], width95 * 1.645 / 1.96, 1e-6);
   EXPECT_NEAR(at99[2] - at99[1], width95 * 2.576 / 1.96, 1e-6);
+}
+
+// Proportions of 0 and 1 (no variance), the smallest samples, whole
+// populations sampled and the largest populations, in every mixture of
+// two strata and of a third: the results are always numbers.
+TEST(IntervalStratified, AdmittedStrataGiveFiniteResults) {
+  constexpr std::int32_t kMaxInt = std::numeric_limits<std::int32_t>::max();
+  const std::int32_t populations[] = {2, 3, 100, 16777217, kMaxInt};
+  const float proportions[] = {0.0f, 1e-7f, 0.5f, 0.99999994f, 1.0f};
+  std::vector<Stratum> strata;
+  for (std::int32_t N : populations) {
+    for (std::int32_t n : {2, N / 2 > 2 ? N / 2 : 2, N}) {
+      for (float p : proportions) strata.push_back({N, n, p});
+    }
+  }
+  for (const Stratum& a : strata) {
+    for (const Stratum& b : strata) {
+      for (const Stratum& c : {Stratum{0, 0, 0.0f}, a}) {
+        Interval out{};
+        ASSERT_EQ(Calculate(99, {{a, b, c}}, &out), rc::Success);
+        for (float x : out) {
+          ASSERT_TRUE(std::isfinite(x)) << a.population << " " << a.sample << " " << a.p << " / "
+                                        << b.population << " " << b.sample << " " << b.p;
+        }
+        EXPECT_LE(out[1], out[0]);
+        EXPECT_GE(out[2], out[0]);
+      }
+    }
+  }
 }
 
 TEST(IntervalStratified, LargestPopulationsStayFinite) {

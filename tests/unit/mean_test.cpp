@@ -91,7 +91,8 @@ const RejectedSize kRejectedSizes[] = {
     // precision is too fine for the deviation.
     {1e-3f, 95, 1e6f, 1000, rc::InvalidPrecision},
     {1.0f, 95, kLargest, 1000, rc::InvalidPrecision},
-    {1.0f, 95, kInfinity, 1000, rc::InvalidPrecision},
+    // An infinite deviation is no deviation.
+    {1.0f, 95, kInfinity, 1000, rc::InvalidStandardDeviation},
 };
 
 TEST(MeanSampleSize, ChecksInOrderAndWritesNothingOnFailure) {

@@ -49,7 +49,6 @@ const Expected kWorked[] = {
     // A negative design effect, however large, is a count below 25.
     {{0.2f, 0.2f, 95, 10, homogeneity::Low, -0.5f}, 25, 250, 1},
     {{0.2f, 0.2f, 95, 10, homogeneity::Low, -1e30f}, 25, 250, 1},
-    {{0.2f, 0.2f, 95, 10, homogeneity::Low, -kInfinity}, 25, 250, 1},
     // m = 2, the smallest accepted: D = 1 + rho = 2, and the count
     // 0.16 * 2 * 3.8416 / (0.0016 * 2) = 384.16.
     {{0.2f, 0.2f, 95, 2, homogeneity::Exact, 1.0f}, 385, 770, 0},
@@ -95,6 +94,9 @@ const Rejected kRejected[] = {
     {{0.2f, 0.2f, 95, 10, 0, 0.0f}, rc::InvalidHomogeneity},
     {{0.2f, 0.2f, 95, 10, 0, 9e-7f}, rc::InvalidHomogeneity},
     {{0.2f, 0.2f, 95, 10, 0, -0.1f}, rc::InvalidHomogeneity},
+    // An infinite negative rate is no rate, though a finite one wins over
+    // the level and is used as given.
+    {{0.2f, 0.2f, 95, 10, homogeneity::Low, -kInfinity}, rc::InvalidHomogeneity},
     // Counts beyond an int32: a tiny p and e ...
     {{2e-6f, 2e-6f, 95, 10, 7, 0.0f}, rc::InvalidRelativeError},
     // ... a rate of homogeneity far above 1 (no correlation is) ...

@@ -41,40 +41,108 @@ Outcome SelectFresh(std::int32_t units, const std::string& list) {
   return InFreshThread([&] { return Select(units, input, folder.File("out.txt")); });
 }
 
+struct WalkCase {
+  const char* what;
+  std::string list;
+  std::int32_t units;
+  std::string expected;
+};
+
+const WalkCase kWalkCases[] = {
+    // T = 10, 3 units: I = 3, positions 1, 4, 7, 10: four selections.
+    {"truncated interval selects more than asked", ListText("a|2\nb|3\nc|4\nd|1\n"), 3,
+     "a,1\r\nb,1\r\nc,1\r\nd,1\r\n"},
+    {"a large unit is listed once with r", ListText("a|5\nb|5\nc|0\n"), 3, "a,2\r\nb,2\r\n"},
+    {"units not hit are left out", ListText("a|1\nb|8\nc|1\n"), 1, "a,1\r\n"},
+    {"every size zero gives an empty output", ListText("a|0\nb|0\n"), 2, ""},
+    {"the identifier is written as it stood", ListText("u7 |12\n"), 1, "u7 ,1\r\n"},
+    {"a leading separator is skipped", ListText("|a|5\n"), 1, "a,1\r\n"},
+    {"blanks before the size", ListText("a| 5\nb|5\n"), 1, "a,1\r\n"},
+    {"a size that is not a number is 0", ListText("a|x\nb|4\n"), 1, "b,1\r\n"},
+    // Sizes 7 and 1: T = 8, I = 4, the positions 1 and 5 both in a.
+    {"digits up to the first other character", ListText("a|7.9\nb|1e3\n"), 2, "a,2\r\n"},
+    {"a negative size is never hit", ListText("a|-3\nb|8\n"), 1, "b,1\r\n"},
+    {"CR LF lines", ListText("a|5\r\nb|5\r\nc|0\r\n"), 3, "a,2\r\nb,2\r\n"},
+    {"records end at the first empty line", ListText("a|5\n\nb|5\n"), 1, "a,1\r\n"},
+    // T = 4e9 leaves the int32 range: I = 2e9, S = trunc(41 / 32768 * 2e9) + 1
+    // = 2502442, the positions 2502442 and 2002502442.
+    {"a total beyond int32", ListText("a|2000000000\nb|2000000000\n"), 2, "a,1\r\nb,1\r\n"},
+};
+
 TEST(SelectionProportional, SystematicWalkAlongTheCumulatedSizes) {
-  const struct {
-    const char* what;
-    std::string list;
-    std::int32_t units;
-    std::string expected;
-  } cases[] = {
-      // T = 10, 3 units: I = 3, positions 1, 4, 7, 10: four selections.
-      {"truncated interval selects more than asked", ListText("a|2\nb|3\nc|4\nd|1\n"), 3,
-       "a,1\r\nb,1\r\nc,1\r\nd,1\r\n"},
-      {"a large unit is listed once with r", ListText("a|5\nb|5\nc|0\n"), 3, "a,2\r\nb,2\r\n"},
-      {"units not hit are left out", ListText("a|1\nb|8\nc|1\n"), 1, "a,1\r\n"},
-      // T = 2 < 3 units: I = 0, S = 1, the first unit reaching 1 takes units + 1.
-      {"total below units", ListText("a|0\nb|1\nc|1\n"), 3, "b,4\r\n"},
-      {"every size zero gives an empty output", ListText("a|0\nb|0\n"), 2, ""},
-      {"the identifier is written as it stood", ListText("u7 |12\n"), 1, "u7 ,1\r\n"},
-      {"a leading separator is skipped", ListText("|a|5\n"), 1, "a,1\r\n"},
-      {"blanks before the size", ListText("a| 5\nb|5\n"), 1, "a,1\r\n"},
-      {"a size that is not a number is 0", ListText("a|x\nb|4\n"), 1, "b,1\r\n"},
-      // Sizes 7 and 1: T = 8, I = 4, the positions 1 and 5 both in a.
-      {"digits up to the first other character", ListText("a|7.9\nb|1e3\n"), 2, "a,2\r\n"},
-      {"a negative size is never hit", ListText("a|-3\nb|8\n"), 1, "b,1\r\n"},
-      {"CR LF lines", ListText("a|5\r\nb|5\r\nc|0\r\n"), 3, "a,2\r\nb,2\r\n"},
-      {"records end at the first empty line", ListText("a|5\n\nb|5\n"), 1, "a,1\r\n"},
-      // T = 4e9 leaves the int32 range: I = 2e9, S = trunc(41 / 32768 * 2e9) + 1
-      // = 2502442, the positions 2502442 and 2002502442.
-      {"a total beyond int32", ListText("a|2000000000\nb|2000000000\n"), 2, "a,1\r\nb,1\r\n"},
-  };
-  for (const auto& c : cases) {
+  for (const WalkCase& c : kWalkCases) {
     const Outcome outcome = SelectFresh(c.units, c.list);
     EXPECT_EQ(outcome.code, rc::Success) << c.what;
     EXPECT_EQ(outcome.output, c.expected) << c.what;
     EXPECT_EQ(outcome.row, -7) << c.what;
   }
+}
+
+// Every record line of a list with further columns after the size: the
+// column headings of a spreadsheet export, say. A line's empty ending
+// and its CR stay as they were.
+std::string WithFurtherColumns(const std::string& list) {
+  std::string wider;
+  std::size_t begin = 0;
+  while (begin < list.size()) {
+    std::size_t end = list.find('\n', begin);
+    if (end == std::string::npos) end = list.size();
+    std::string line = list.substr(begin, end - begin);
+    const bool cr = !line.empty() && line.back() == '\r';
+    if (cr) line.pop_back();
+    if (!line.empty()) line += ListText("|north farm|7||x");
+    wider += line + (cr ? "\r" : "") + (end < list.size() ? "\n" : "");
+    begin = end + 1;
+  }
+  return wider;
+}
+
+TEST(SelectionProportional, FurtherColumnsAreIgnored) {
+  for (const WalkCase& c : kWalkCases) {
+    const std::string wider = WithFurtherColumns(c.list);
+    ASSERT_NE(wider, c.list) << c.what;
+    const Outcome outcome = SelectFresh(c.units, wider);
+    EXPECT_EQ(outcome.code, rc::Success) << c.what;
+    EXPECT_EQ(outcome.output, c.expected) << c.what;
+    EXPECT_EQ(outcome.row, -7) << c.what;
+  }
+  EXPECT_EQ(WithFurtherColumns(ListText("a|5\r\n\nb|5")),
+            ListText("a|5|north farm|7||x\r\n\nb|5|north farm|7||x"));
+}
+
+// With sizes that add up to fewer than the units asked for, the interval
+// T / units is 0 and no step could leave the first unit with a size: the
+// request is refused, nothing is written, and no random value is drawn.
+TEST(SelectionProportional, ATotalBelowTheUnitsIsRefused) {
+  const struct {
+    const char* what;
+    std::string list;
+    std::int32_t units;
+  } cases[] = {
+      {"total 2, 3 units", ListText("a|0\nb|1\nc|1\n"), 3},
+      {"total 1, 2 units", ListText("a|1\nb|0\n"), 2},
+      {"a negative size lowers the total", ListText("a|5\nb|-3\nc|0\n"), 3},
+      {"total 4, 5 units", ListText("a|1\nb|1\nc|1\nd|1\ne|0\n"), 5},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    const std::wstring input = folder.File("sizes.txt");
+    const std::wstring output = folder.File("out.txt");
+    WriteBytes(input, c.list);
+    WriteBytes(output, "previous\r\n");
+    const auto outcomes = InFreshThread([&] {
+      const Outcome refused = Select(c.units, input, output);
+      // The first draw of the thread is still to come: 41, start 1.
+      WriteBytes(input, ListText("a|5\nb|5\n"));
+      return std::make_pair(refused, Select(1, input, folder.File("next.txt")));
+    });
+    EXPECT_EQ(outcomes.first.code, rc::TotalSizeBelowUnits) << c.what;
+    EXPECT_EQ(outcomes.first.row, -7) << c.what;
+    EXPECT_EQ(outcomes.first.output, "previous\r\n") << c.what;
+    EXPECT_EQ(outcomes.second.output, "a,1\r\n") << c.what;
+  }
+  // A total equal to the units: I = 1, every animal is a position.
+  EXPECT_EQ(SelectFresh(3, ListText("a|1\nb|2\nc|0\n")).output, "a,1\r\nb,2\r\n");
 }
 
 TEST(SelectionProportional, AnIdentifierKeeps252CharactersInTheOutput) {
@@ -105,8 +173,9 @@ TEST(SelectionProportional, BadLinesAreRefusedWithTheirRow) {
     std::string list;
     std::int32_t row;
   } cases[] = {
-      {"three fields", ListText("a|5\nb|5|7\n"), 2},
       {"one field", ListText("a|5\nb|5\na\n"), 3},
+      {"one field after a leading separator", ListText("a|5\n|a\n"), 2},
+      {"no second field among several separators", ListText("a|5\nb|||\n"), 2},
       {"no second field", ListText("a|\n"), 1},
       {"only separators", ListText("||\n"), 1},
       {"the other separator divides nothing", std::string("a") + file_test::OtherSeparator() + "5\n",

@@ -93,6 +93,31 @@ TEST(TruePrevalence, NearlyUninformativeTestStillHasAFiniteQuotient) {
   EXPECT_EQ(out.negative, 1);
 }
 
+// Around Se + Sp = 1 the divisor runs through the tolerance in single
+// precision steps: every pair is either refused with the specificity's
+// code or gives a finite true prevalence, never an infinite one.
+TEST(TruePrevalence, NearlyUninformativeTestsGiveAFiniteQuotientOrARefusal) {
+  int refused = 0;
+  for (int i = 1; i < 1000; ++i) {
+    const float se = i / 1000.0f;
+    float sp = 1.0f - se;
+    for (int k = 0; k < 40; ++k) sp = std::nextafter(sp, 0.0f);
+    for (int step = 0; step < 80 && sp <= 1.0f; ++step, sp = std::nextafter(sp, 2.0f)) {
+      for (float ap : {2e-6f, 0.5f, 1.0f}) {
+        TruePrevalence out{};
+        const ResultCode code = Calculate(ap, se, sp, &out);
+        if (code == rc::Success) {
+          EXPECT_TRUE(std::isfinite(out.tp)) << ap << " " << se << " " << sp;
+        } else {
+          EXPECT_EQ(code, rc::InvalidSpecificity) << ap << " " << se << " " << sp;
+          ++refused;
+        }
+      }
+    }
+  }
+  EXPECT_GT(refused, 0);
+}
+
 TEST(TruePrevalence, RecordIsAFloatAndAByteWithPaddingLeftAlone) {
   EXPECT_EQ(offsetof(TruePrevalence, tp), 0u);
   EXPECT_EQ(offsetof(TruePrevalence, negative), 4u);

@@ -1,0 +1,205 @@
+#include "form_report.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+
+namespace {
+
+// Lines of one group are the labels and values whose middles lie this close.
+constexpr int kLineTolerance = 8;
+// A value without a label beside it takes the label at most this far above.
+constexpr int kLabelAboveReach = 30;
+
+bool IsValue(const PlacedControl& c) {
+  return c.kind == ControlKind::InputEdit || c.kind == ControlKind::ResultEdit ||
+         c.kind == ControlKind::NoteEdit || c.kind == ControlKind::DropDownList;
+}
+
+int Middle(const PlacedControl& c) {
+  // A drop-down list shows one line until it opens.
+  const int height = c.kind == ControlKind::DropDownList ? std::min(c.height, 24) : c.height;
+  return c.y + height / 2;
+}
+
+bool Inside(const PlacedControl& inner, const PlacedControl& group) {
+  const int x = inner.x + inner.width / 2;
+  const int y = Middle(inner);
+  return x >= group.x && x < group.x + group.width && y >= group.y && y < group.y + group.height;
+}
+
+// Labels stand on one line when they break; the report keeps them on one.
+std::wstring OneLine(const std::wstring& text) {
+  std::wstring line;
+  for (wchar_t c : text) {
+    if (c == L'\r') continue;
+    if (c == L'\n') {
+      if (!line.empty() && line.back() != L' ') line.push_back(L' ');
+      continue;
+    }
+    if (c == L'&') continue;  // an accelerator's marker
+    line.push_back(c);
+  }
+  const std::size_t first = line.find_first_not_of(L' ');
+  if (first == std::wstring::npos) return L"";
+  return line.substr(first, line.find_last_not_of(L' ') - first + 1);
+}
+
+struct Unit {
+  int middle;
+  int x;
+  ReportLine cells;
+};
+
+// The label a value belongs to: the nearest one on its left whose height
+// spans the value's middle, else the nearest one just above it.
+std::ptrdiff_t LabelOf(const ShownControl& value, const std::vector<const ShownControl*>& labels) {
+  const PlacedControl& v = value.control;
+  std::ptrdiff_t best = -1;
+  int best_right = std::numeric_limits<int>::min();
+  for (std::size_t k = 0; k < labels.size(); ++k) {
+    const PlacedControl& l = labels[k]->control;
+    const bool spans = l.y <= Middle(v) && Middle(v) < l.y + l.height;
+    if (spans && l.x + l.width <= v.x + 4 && l.x + l.width > best_right) {
+      best = static_cast<std::ptrdiff_t>(k);
+      best_right = l.x + l.width;
+    }
+  }
+  if (best >= 0) return best;
+  int best_bottom = std::numeric_limits<int>::min();
+  for (std::size_t k = 0; k < labels.size(); ++k) {
+    const PlacedControl& l = labels[k]->control;
+    const int bottom = l.y + l.height;
+    const bool overlaps = l.x < v.x + v.width && v.x < l.x + l.width;
+    if (overlaps && bottom <= v.y + 4 && v.y - bottom <= kLabelAboveReach && bottom > best_bottom) {
+      best = static_cast<std::ptrdiff_t>(k);
+      best_bottom = bottom;
+    }
+  }
+  return best;
+}
+
+std::vector<ReportLine> LinesOf(const std::vector<const ShownControl*>& members) {
+  std::vector<const ShownControl*> labels;
+  for (const ShownControl* m : members) {
+    if (!IsValue(m->control)) labels.push_back(m);
+  }
+  std::vector<Unit> units;
+  for (const ShownControl* label : labels)
+    units.push_back({Middle(label->control), label->control.x, {OneLine(label->text)}});
+  for (const ShownControl* m : members) {
+    if (!IsValue(m->control)) continue;
+    const std::ptrdiff_t label = LabelOf(*m, labels);
+    if (label >= 0) {
+      units[static_cast<std::size_t>(label)].cells.push_back(m->text);
+    } else {
+      units.push_back({Middle(m->control), m->control.x, {m->text}});
+    }
+  }
+  std::stable_sort(units.begin(), units.end(),
+                   [](const Unit& a, const Unit& b) { return a.middle < b.middle; });
+  std::vector<ReportLine> lines;
+  std::size_t first = 0;
+  while (first < units.size()) {
+    std::size_t end = first;
+    while (end < units.size() && units[end].middle - units[first].middle <= kLineTolerance) ++end;
+    std::vector<Unit> line(units.begin() + static_cast<std::ptrdiff_t>(first),
+                           units.begin() + static_cast<std::ptrdiff_t>(end));
+    std::stable_sort(line.begin(), line.end(), [](const Unit& a, const Unit& b) { return a.x < b.x; });
+    ReportLine cells;
+    for (const Unit& unit : line) cells.insert(cells.end(), unit.cells.begin(), unit.cells.end());
+    lines.push_back(cells);
+    first = end;
+  }
+  return lines;
+}
+
+// What the report leaves out: buttons, rules, and labels or notes that show
+// nothing.
+bool Reported(const ShownControl& shown) {
+  switch (shown.control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefaultButton:
+    case ControlKind::Rule:
+    case ControlKind::GroupBox:
+      return false;
+    case ControlKind::Label:
+    case ControlKind::NoteEdit:
+      return !OneLine(shown.text).empty();
+    default:
+      return true;
+  }
+}
+
+std::wstring CsvField(const std::wstring& cell, const std::wstring& separator) {
+  const bool quoted = cell.find(separator) != std::wstring::npos ||
+                      cell.find_first_of(L"\"\r\n") != std::wstring::npos;
+  if (!quoted) return cell;
+  std::wstring field = L"\"";
+  for (wchar_t c : cell) {
+    if (c == L'"') field.push_back(L'"');
+    field.push_back(c);
+  }
+  return field + L"\"";
+}
+
+std::wstring Joined(const FormReport& report, const std::wstring& separator, bool csv) {
+  std::wstring text = (csv ? CsvField(report.title, separator) : report.title) + L"\r\n" +
+                      (csv ? CsvField(report.date, separator) : report.date) + L"\r\n";
+  for (const ReportLine& line : report.lines) {
+    for (std::size_t k = 0; k < line.size(); ++k) {
+      if (k > 0) text += separator;
+      text += csv ? CsvField(line[k], separator) : line[k];
+    }
+    text += L"\r\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+FormReport ComposeReport(const std::wstring& title, const std::wstring& date,
+                         const std::vector<ShownControl>& shown) {
+  // Each control belongs to the smallest group box around it.
+  std::vector<const ShownControl*> groups;
+  for (const ShownControl& s : shown) {
+    if (s.control.kind == ControlKind::GroupBox) groups.push_back(&s);
+  }
+  auto group_of = [&](const ShownControl& s) -> std::ptrdiff_t {
+    std::ptrdiff_t best = -1;
+    long long best_area = std::numeric_limits<long long>::max();
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+      const PlacedControl& box = groups[g]->control;
+      const long long area = static_cast<long long>(box.width) * box.height;
+      if (Inside(s.control, box) && area < best_area) {
+        best = static_cast<std::ptrdiff_t>(g);
+        best_area = area;
+      }
+    }
+    return best;
+  };
+  // Groups in the order of their first reported control, as the form is read.
+  std::vector<std::ptrdiff_t> order;
+  std::vector<std::vector<const ShownControl*>> members(groups.size() + 1);
+  for (const ShownControl& s : shown) {
+    if (!Reported(s)) continue;
+    const std::ptrdiff_t g = group_of(s);
+    const std::size_t slot = g < 0 ? groups.size() : static_cast<std::size_t>(g);
+    if (members[slot].empty()) order.push_back(g);
+    members[slot].push_back(&s);
+  }
+  FormReport report{title, date, {}};
+  for (std::ptrdiff_t g : order) {
+    report.lines.push_back({});
+    const std::size_t slot = g < 0 ? groups.size() : static_cast<std::size_t>(g);
+    if (g >= 0 && !OneLine(groups[slot]->text).empty()) report.lines.push_back({OneLine(groups[slot]->text)});
+    for (ReportLine& line : LinesOf(members[slot])) report.lines.push_back(std::move(line));
+  }
+  return report;
+}
+
+std::wstring ReportAsText(const FormReport& report) { return Joined(report, L"\t", false); }
+
+std::wstring ReportAsCsv(const FormReport& report, const std::wstring& separator) {
+  return Joined(report, separator, true);
+}
