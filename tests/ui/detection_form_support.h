@@ -1,20 +1,19 @@
 // What the tests of the detection forms share: the library called from the
 // test itself for the figures a run must show, the placeholders filled as
-// the user must read them, and the room a control's text takes when drawn
-// with the control's own font.
+// the user must read them, the fit of the filled texts, and the report a
+// run leaves on the clipboard.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <cwchar>
 #include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "form_table.h"
+#include "clipboard.h"
 #include "harness.h"
 #include "string_ids.h"
 #include "tessara.h"
@@ -67,96 +66,52 @@ inline bool LooksBroken(const std::wstring& text) {
          text.find(L"-") != std::wstring::npos || text.find(L"{") != std::wstring::npos;
 }
 
-// The face whose glyph widths the forms' layouts were drawn for. The
-// forms ask for "Arial Unicode MS", whose Latin letters are Arial's: Latin
-// texts are measured with Arial (a metric-compatible face under Wine).
-// Thai is measured with the face Wine draws it with: Wine maps the face
-// through its Replacements, which this process read before the test set
-// them, so the mapping is looked up here by name.
-inline std::wstring MeasuredFace(const ui::FontDescription& font) {
-  if (font.character_set != THAI_CHARSET && font.face == L"Arial Unicode MS") return L"Arial";
-  wchar_t replacement[LF_FACESIZE] = L"";
-  DWORD size = sizeof replacement;
-  if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Fonts\\Replacements", font.face.c_str(),
-                   RRF_RT_REG_SZ, nullptr, replacement, &size) == ERROR_SUCCESS &&
-      replacement[0] != L'\0')
-    return replacement;
-  return font.face;
-}
-
-// How the control's text lies when drawn with the control's own font (a
-// control without one draws with the system font): its widest line and
-// its number of lines, broken at spaces within the width as a static
-// control breaks them (wrap), or on one line.
-struct TextLayout {
-  int width = 0;
-  int lines = 0;
-};
-
-inline TextLayout LayOut(HWND control, int width, bool wrap) {
-  std::optional<ui::FontDescription> font = ui::ReadFont(control);
-  if (font) font->face = MeasuredFace(*font);
-  const std::wstring text = ui::WindowText(control);
-  HDC dc = GetDC(nullptr);
-  HFONT measured =
-      font ? CreateFontW(font->height, 0, 0, 0, font->weight, font->italic, FALSE, FALSE,
-                         static_cast<BYTE>(font->character_set), OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, font->face.c_str())
-           : nullptr;
-  HGDIOBJ previous = SelectObject(dc, measured != nullptr ? measured : GetStockObject(SYSTEM_FONT));
-  TEXTMETRICW metrics = {};
-  GetTextMetricsW(dc, &metrics);
-  RECT needed = {0, 0, width, 0};
-  DrawTextW(dc, text.c_str(), -1, &needed,
-            DT_CALCRECT | DT_EXPANDTABS | (wrap ? DT_WORDBREAK : DT_SINGLELINE));
-  SelectObject(dc, previous);
-  if (measured != nullptr) DeleteObject(measured);
-  ReleaseDC(nullptr, dc);
-  const int line = metrics.tmHeight > 0 ? metrics.tmHeight : 1;
-  return {needed.right, (needed.bottom + line - 1) / line};
-}
-
-// The lines a label was drawn to hold: the forms' layouts give a text line
-// 15 pixels (20 for one line, 40 for two, 60 for four). Counting lines,
-// not pixels, keeps the check to the layout and the glyphs' widths: the
-// face Wine draws with under test has a taller line than the one the
-// layouts were drawn for.
-constexpr int kLayoutLinePixels = 15;
-
-// Whether the text of a label (in as many lines as it was drawn for), a
-// group box caption or a button caption (one line, with room for the
-// frame) fits its control.
-inline ::testing::AssertionResult TextFits(HWND control) {
-  RECT client = {};
-  GetClientRect(control, &client);
-  const std::wstring kind = ui::ClassName(control);
-  const bool label = _wcsicmp(kind.c_str(), L"static") == 0;
-  // A caption has the frame of its button, or the rule of its group box
-  // on both sides.
-  const bool group = !label && (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-  const int margin = label ? 0 : group ? 16 : 8;
-  const int room_lines =
-      label ? std::max(1, static_cast<int>(client.bottom) / kLayoutLinePixels) : 1;
-  const TextLayout text = LayOut(control, client.right, label);
-  if (text.width + margin <= client.right && text.lines <= room_lines)
-    return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure()
-         << GetDlgCtrlID(control) << " needs " << text.width + margin << " pixels and "
-         << text.lines << " lines in " << client.right << "x" << client.bottom << " (" << room_lines
-         << " lines) for " << ::testing::PrintToString(ui::WindowText(control));
-}
-
-// Every label, group box and button of the form's table fits its text as
-// the form shows it now (sentences included, once filled).
-inline void ExpectTextsFit(HWND form, const FormTable& table) {
-  RECT client = {};
-  GetClientRect(form, &client);
-  for (const PlacedControl& c : PlaceControls(table, client.right, client.bottom)) {
-    if (c.kind != ControlKind::Label && c.kind != ControlKind::GroupBox &&
-        c.kind != ControlKind::PushButton && c.kind != ControlKind::DefaultButton)
-      continue;
-    EXPECT_TRUE(TextFits(ui::Control(form, c.id)));
+// Every text of the form fits its control as the form shows it now
+// (sentences included, once filled), measured inside the program with the
+// faces Wine draws them with.
+inline void ExpectTextsFit(HWND form) {
+  const std::optional<std::vector<ui::TextMeasure>> measures = ui::MeasureTexts(form);
+  ASSERT_TRUE(measures.has_value()) << "the probe measured nothing";
+  for (const ui::TextMeasure& measure : *measures) {
+    EXPECT_TRUE(measure.Fits()) << "control " << measure.control << " needs " << measure.needed.cx
+                                << "x" << measure.needed.cy << " pixels, has " << measure.room.cx
+                                << "x" << measure.room.cy << " for "
+                                << ::testing::PrintToString(measure.text);
   }
+}
+
+// The report that File > Copy results (Ctrl+Shift+C) puts on the
+// clipboard for the active form, as its lines; empty when nothing came.
+inline std::vector<std::wstring> CopiedReport(HWND frame) {
+  const std::wstring sentinel = L"nothing copied yet";
+  if (!ui::PutOnClipboard(sentinel) || !ui::BringToForeground(frame) ||
+      !ui::PressKeys({VK_CONTROL, VK_SHIFT, 'C'}) ||
+      !ui::WaitUntil([&] { return ui::ClipboardText() != sentinel; }))
+    return {};
+  const std::wstring text = ui::ClipboardText();
+  std::vector<std::wstring> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find(L"\r\n", start);
+    if (end == std::wstring::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+// A catalogue text on one line, as the report writes a label.
+inline std::wstring OneLine(const std::wstring& text) {
+  std::wstring line;
+  for (wchar_t c : text) {
+    if (c == L'\r' || c == L'&') continue;
+    if (c == L'\n') {
+      if (!line.empty() && line.back() != L' ') line.push_back(L' ');
+      continue;
+    }
+    line.push_back(c);
+  }
+  while (!line.empty() && line.back() == L' ') line.pop_back();
+  return line;
 }
 
 // With TESSARA_FORM_SCREENSHOTS naming a folder, saves what the screen

@@ -283,7 +283,7 @@ TEST_F(DetectionSimpleRandomFormTexts, TextsListsAndResultsInTheUsersLanguage) {
   ASSERT_TRUE(note && cell);
   EXPECT_TRUE(note->italic);
   EXPECT_EQ(cell->weight, 700) << "the results are bold";
-  detection_test::ExpectTextsFit(form_, kTable);
+  detection_test::ExpectTextsFit(form_);
   Enter(kWorked);
   EXPECT_TRUE(RunAndWaitFor(Expected(0.01f, 1000, 95, 0.9f, 0.95f, 0, 0, 0.05f, 0)));
   ASSERT_TRUE(ui::BringToForeground(frame()));

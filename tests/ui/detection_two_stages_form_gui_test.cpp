@@ -3,6 +3,7 @@
 // two false-positive sentences read back after Run.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -313,6 +314,46 @@ TEST_F(DetectionTwoStagesForm, WorstAdmittedInputsAnswerQuicklyWithSoundFigures)
   }
 }
 
+// File > Copy results (Ctrl+Shift+C): the report carries the inputs as
+// typed, the results, the table by rows and the two sentences filled with
+// this run's figures, each count with its unit.
+TEST_F(DetectionTwoStagesForm, CopyResultsCarriesTheSentencesWithTheirFigures) {
+  using detection_test::OneLine;
+  Enter(kWorked);
+  ASSERT_EQ(RunAndWaitForText(kRunButton, kHerdsResult), L"57");
+  const std::vector<std::wstring> report = detection_test::CopiedReport(frame());
+  ASSERT_FALSE(report.empty()) << "Ctrl+Shift+C copied nothing";
+  EXPECT_EQ(report[0], TitleOf(kFormKind));
+  const std::wstring t = L"\t";
+  for (const std::wstring& input :
+       {OneLine(Text(11134)) + t + L"0.05", OneLine(Text(11136)) + t + L"500",
+        OneLine(Text(11129)) + t + L"100", OneLine(Text(11121)) + t + L"0.9" + t + L"0.98"}) {
+    EXPECT_NE(std::find(report.begin(), report.end(), input), report.end())
+        << ::testing::PrintToString(input);
+  }
+  std::vector<std::wstring> results = {
+      Text(11037),
+      OneLine(Text(11120)),
+      OneLine(Text(11108)) + t + L"0.9000",
+      OneLine(Text(11109)) + t + L"0.9800",
+      OneLine(Text(11033)),
+      OneLine(Text(11132)) + t + L"57",
+      OneLine(Text(11138)) + t + L"27",
+      OneLine(Text(11139)) + t + L"1539",
+      OneLine(Text(11130)) + t + OneLine(Text(11131))};
+  const wchar_t* sizes[kTableRows] = {L"50", L"100", L"250", L"500", L"750", L"1000", L"5000"};
+  const wchar_t* animals[kTableRows] = {L"23", L"27", L"29", L"30", L"31", L"31", L"31"};
+  for (int row = 0; row < kTableRows; ++row) results.push_back(sizes[row] + t + animals[row]);
+  for (const std::wstring& line :
+       {OneLine(Text(11128)), Filled(Text(11140), {L"0.05"}),
+        Filled(Text(11141), {L"27", L"0.98"}), L"1" + t + OneLine(Text(11142)),
+        Filled(Text(11144), {L"1539"}), L"39" + t + OneLine(Text(11143))})
+    results.push_back(line);
+  const auto at = std::find(report.begin(), report.end(), Text(11037));
+  ASSERT_NE(at, report.end()) << "no results in the report";
+  EXPECT_EQ(std::vector<std::wstring>(at, report.end()), results);
+}
+
 TEST_F(DetectionTwoStagesForm, CtrlRHelpF1AndEscape) {
   Enter(kWorked);
   ASSERT_TRUE(ui::BringToForeground(frame()));
@@ -358,11 +399,11 @@ TEST_F(DetectionTwoStagesFormTexts, TextsAndFilledSentencesInTheUsersLanguage) {
     SCOPED_TRACE(id);
     EXPECT_EQ(ItemText(id).find(L'{'), std::wstring::npos) << "every placeholder is filled";
   }
-  detection_test::ExpectTextsFit(form_, kTable);
+  detection_test::ExpectTextsFit(form_);
   Enter(kWorked);
   EXPECT_EQ(RunAndWaitForText(kRunButton, kHerdsResult), L"57");
   ExpectSentences(L"0.05", L"27", L"0.98", L"1539");
-  detection_test::ExpectTextsFit(form_, kTable);
+  detection_test::ExpectTextsFit(form_);
   ASSERT_TRUE(ui::BringToForeground(frame()));
   Sleep(500);
   detection_test::SaveScreenshot(

@@ -3,6 +3,7 @@
 // the confidence in the expected prevalence, each with its sentence.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -209,6 +210,30 @@ TEST_F(MaximumPrevalenceForm, WorstAdmittedInputsAnswerQuicklyWithSoundFigures) 
   }
 }
 
+// File > Copy results (Ctrl+Shift+C): each answer is its sentence, filled
+// with this run's figures, and the figure beside it.
+TEST_F(MaximumPrevalenceForm, CopyResultsCarriesEachSentenceWithItsFigure) {
+  Enter(kWorked);
+  ASSERT_TRUE(RunAndWaitFor({L"94", L"9.37%", L"79.02%"}));
+  const std::vector<std::wstring> report = detection_test::CopiedReport(frame());
+  ASSERT_FALSE(report.empty()) << "Ctrl+Shift+C copied nothing";
+  EXPECT_EQ(report[0], TitleOf(kFormKind));
+  const std::wstring t = L"\t";
+  const std::vector<std::wstring> results = {
+      Text(11037),
+      Text(11152),
+      Filled(Text(11148), {L"1000", L"30", L"1.", L"95"}) + t + L"94",
+      Text(11149) + t + L"9.37%",
+      Filled(Text(11150), {L"94"}),
+      Text(11153),
+      Filled(Text(11151), {L"30", L"1.", L"0.05"}) + t + L"79.02%"};
+  const auto at = std::find(report.begin(), report.end(), Text(11037));
+  ASSERT_NE(at, report.end()) << "no results in the report";
+  EXPECT_EQ(std::vector<std::wstring>(at, report.end()), results);
+  EXPECT_NE(std::find(report.begin(), report.end(), Text(11033) + t + L"30"), report.end())
+      << "the sample size as typed";
+}
+
 TEST_F(MaximumPrevalenceForm, CtrlRHelpF1AndEscape) {
   Enter(kWorked);
   ASSERT_TRUE(ui::BringToForeground(frame()));
@@ -248,10 +273,10 @@ TEST_F(MaximumPrevalenceFormTexts, TextsAndFilledSentencesInTheUsersLanguage) {
   }
   ExpectSentences(L"2147483647", L"2147483647", L"0.9999", L"95", ItemText(kPositivesResult),
                   L"0.0001");
-  detection_test::ExpectTextsFit(form_, kTable);
+  detection_test::ExpectTextsFit(form_);
   Enter(kWorked);
   EXPECT_TRUE(RunAndWaitFor({L"94", L"9.37%", L"79.02%"}));
-  detection_test::ExpectTextsFit(form_, kTable);
+  detection_test::ExpectTextsFit(form_);
   ASSERT_TRUE(ui::BringToForeground(frame()));
   Sleep(500);
   detection_test::SaveScreenshot(

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "clipboard.h"
 #include "form_session.h"
 #include "resource.h"
 #include "sample_size_simple_random_controls.h"
@@ -14,31 +15,10 @@
 namespace {
 
 using namespace sample_size_simple_random;
+using ui::ClipboardText;
+using ui::PutOnClipboard;
 
 constexpr wchar_t kSentinel[] = L"nothing copied yet";
-
-bool PutOnClipboard(const std::wstring& text) {
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  CopyMemory(GlobalLock(memory), text.c_str(), bytes);
-  GlobalUnlock(memory);
-  const bool ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-  CloseClipboard();
-  return ok;
-}
-
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
 
 std::wstring OneLine(std::wstring text) {
   std::wstring line;
