@@ -47,7 +47,12 @@ using L = ListFill;
 
 // The labels beside the first inputs stop where the next one begins: the
 // level of confidence at 36 pixels high above the type II error, the
-// population's two labels a pixel short of their edits.
+// population's two labels a pixel short of their edits. The results on the
+// left take the room up to their line, 74 pixels: a total of samples runs
+// to nine digits (a thousand herds of a hundred thousand animals), which
+// 60 pixels cut to six. The two headings of the table are 36 pixels high
+// from 2 above where they were drawn, the two lines of Thai (32 cut the
+// second).
 // clang-format off
 constexpr ControlRow kRows[] = {
     {kConfidenceLabel,       K::Label,        kLevelOfConfidence,       {15, 25, 115, 36}},
@@ -86,19 +91,19 @@ constexpr ControlRow kRows[] = {
     {kTableRule,             K::Rule,         {},                       {215, kHalfH + 45, 180, 2}},
     {kRightRule,             K::Rule,         {},                       {400, kHalfH + 15, 2, 185}},
     {kMethodResultsHeading,  K::Label,        kDiagnosticMethod,        {20, kHalfH + 25, 190, 20}, F::Bold, A::Centre},
-    {kSensitivityResultLabel, K::Label,       kSensitivity,             {15, kHalfH + 50, 125, 20}},
-    {kSensitivityResult,     K::ResultEdit,   {},                       {145, kHalfH + 50, 60, 20}, F::Default, A::Centre},
-    {kSpecificityResultLabel, K::Label,       kSpecificity,             {15, kHalfH + 74, 125, 20}},
-    {kSpecificityResult,     K::ResultEdit,   {},                       {145, kHalfH + 74, 60, 20}, F::Default, A::Centre},
+    {kSensitivityResultLabel, K::Label,       kSensitivity,             {15, kHalfH + 50, 115, 20}},
+    {kSensitivityResult,     K::ResultEdit,   {},                       {134, kHalfH + 50, 74, 20}, F::Default, A::Centre},
+    {kSpecificityResultLabel, K::Label,       kSpecificity,             {15, kHalfH + 74, 115, 20}},
+    {kSpecificityResult,     K::ResultEdit,   {},                       {134, kHalfH + 74, 74, 20}, F::Default, A::Centre},
     {kSampleSizeHeading,     K::Label,        kSampleSize,              {15, kHalfH + 105, 190, 20}, F::Bold, A::Centre},
-    {kHerdsResultLabel,      K::Label,        kHerds,                   {15, kHalfH + 129, 125, 20}},
-    {kHerdsResult,           K::ResultEdit,   {},                       {145, kHalfH + 129, 60, 20}, F::Default, A::Centre},
-    {kAnimalsResultLabel,    K::Label,        kAnimalsPerHerd,          {15, kHalfH + 153, 125, 20}},
-    {kAnimalsResult,         K::ResultEdit,   {},                       {145, kHalfH + 153, 60, 20}, F::Default, A::Centre},
-    {kTotalResultLabel,      K::Label,        kTotalSamples,            {15, kHalfH + 177, 125, 20}},
-    {kTotalResult,           K::ResultEdit,   {},                       {145, kHalfH + 177, 60, 20}, F::Default, A::Centre},
-    {kAnimalsHeading,        K::Label,        kAnimalsPerHerdTwoLines,  {230, kHalfH + 10, 70, 32}, F::Regular, A::Centre},
-    {kSamplesHeading,        K::Label,        kSamplesPerHerdTwoLines,  {315, kHalfH + 10, 70, 32}, F::Regular, A::Centre},
+    {kHerdsResultLabel,      K::Label,        kHerds,                   {15, kHalfH + 129, 115, 20}},
+    {kHerdsResult,           K::ResultEdit,   {},                       {134, kHalfH + 129, 74, 20}, F::Default, A::Centre},
+    {kAnimalsResultLabel,    K::Label,        kAnimalsPerHerd,          {15, kHalfH + 153, 115, 20}},
+    {kAnimalsResult,         K::ResultEdit,   {},                       {134, kHalfH + 153, 74, 20}, F::Default, A::Centre},
+    {kTotalResultLabel,      K::Label,        kTotalSamples,            {15, kHalfH + 177, 115, 20}},
+    {kTotalResult,           K::ResultEdit,   {},                       {134, kHalfH + 177, 74, 20}, F::Default, A::Centre},
+    {kAnimalsHeading,        K::Label,        kAnimalsPerHerdTwoLines,  {230, kHalfH + 8, 70, 36}, F::Regular, A::Centre},
+    {kSamplesHeading,        K::Label,        kSamplesPerHerdTwoLines,  {315, kHalfH + 8, 70, 36}, F::Regular, A::Centre},
     // Seven rows of herd size and animals per herd.
     {kFirstHerdSizeLabel,    K::Label,        {},                       {230, kHalfH + 51, 50, 20}, F::Regular, A::Right, L::None,
      Repeat{kTableRows, 2, 22, 0, 0, kHerdSizes}},

@@ -25,9 +25,12 @@ using F = FontRole;
 using A = Align;
 using L = ListFill;
 
+// The headline is drawn in the bold form font, which looks as the control's
+// own font does: the system font has no Thai glyphs, and the Thai headline
+// showed as empty boxes.
 // clang-format off
 constexpr ControlRow kRows[] = {
-    {kHeadline,            K::Label,        kAllNegative,               {10, 5, kW - 20, 20}, F::Default, A::Centre},
+    {kHeadline,            K::Label,        kAllNegative,               {10, 5, kW - 20, 20}, F::Bold, A::Centre},
     {kSampleSizeLabel,     K::Label,        kSampleSize,                {20, 55, 180, 20}},
     {kSampleSizeEdit,      K::InputEdit,    {},                         {201, 55, 100, 20}},
     {kPopulationLabel,     K::Label,        kPopulationSize,            {20, 80, 180, 20}},

@@ -263,6 +263,11 @@ TEST_F(MaximumPrevalenceFormTexts, TextsAndFilledSentencesInTheUsersLanguage) {
   const std::optional<ui::FontDescription> question = ui::ReadFont(Item(kFirstQuestion));
   ASSERT_TRUE(question);
   EXPECT_EQ(question->weight, 700);
+  // The headline in the form's own face, which has the glyphs of every
+  // language (the system font has no Thai).
+  const std::optional<ui::FontDescription> headline = ui::ReadFont(Item(kHeadline));
+  ASSERT_TRUE(headline);
+  EXPECT_EQ(headline->face, question->face);
   Enter({L"2147483647", L"2147483647", L"0.9999", L"0.0001"});
   SetWindowTextW(Item(kPositivesResult), L"");
   Press(kRunButton);
