@@ -283,6 +283,11 @@ TEST_F(DetectionSimpleRandomFormTexts, TextsListsAndResultsInTheUsersLanguage) {
   ASSERT_TRUE(note && cell);
   EXPECT_TRUE(note->italic);
   EXPECT_EQ(cell->weight, 700) << "the results are bold";
+  for (int id : {kSensitivityResult, kSpecificityResult, kSampleSizeResult, kFalsePositiveResult}) {
+    const std::optional<ui::FontDescription> result = ui::ReadFont(Item(id));
+    ASSERT_TRUE(result) << id;
+    EXPECT_EQ(result->weight, 700) << id;
+  }
   detection_test::ExpectTextsFit(form_);
   Enter(kWorked);
   EXPECT_TRUE(RunAndWaitFor(Expected(0.01f, 1000, 95, 0.9f, 0.95f, 0, 0, 0.05f, 0)));
