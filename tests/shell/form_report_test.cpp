@@ -12,6 +12,22 @@
 
 namespace {
 
+// A form's controls as they show the texts given: catalogue texts by
+// StringId, the values and filled sentences by control.
+std::vector<ShownControl> ShownForm(const FormTable& table,
+                                    const std::map<int, std::wstring>& texts,
+                                    const std::map<int, std::wstring>& values) {
+  std::vector<ShownControl> shown;
+  for (const PlacedControl& c : PlaceControls(table, kFormClientWidth, kFormClientHeight)) {
+    std::wstring text;
+    if (c.text.string_id != 0) text = texts.at(c.text.string_id);
+    if (c.text.is_number) text = std::to_wstring(c.text.number);
+    if (values.count(c.id) != 0) text = values.at(c.id);
+    shown.push_back({c, text});
+  }
+  return shown;
+}
+
 // The simple random sample size form after its worked example, as its
 // controls show it in English.
 std::vector<ShownControl> WorkedSampleSizeForm() {
@@ -29,15 +45,7 @@ std::vector<ShownControl> WorkedSampleSizeForm() {
   const wchar_t* sizes[] = {L"278", L"45",  L"80",  L"108", L"132", L"169", L"196", L"218", L"255",
                             L"278", L"306", L"323", L"347", L"357", L"366", L"370", L"385"};
   for (int k = 0; k < kResultCount; ++k) values[kFirstResult + k] = sizes[k];
-  std::vector<ShownControl> shown;
-  for (const PlacedControl& c : PlaceControls(kTable, kFormClientWidth, kFormClientHeight)) {
-    std::wstring text;
-    if (c.text.string_id != 0) text = texts.at(c.text.string_id);
-    if (c.text.is_number) text = std::to_wstring(c.text.number);
-    if (values.count(c.id) != 0) text = values.at(c.id);
-    shown.push_back({c, text});
-  }
-  return shown;
+  return ShownForm(kTable, texts, values);
 }
 
 TEST(FormReport, ReadsLikeTheFormInputsThenTheTableByRows) {
@@ -65,21 +73,6 @@ TEST(FormReport, ReadsLikeTheFormInputsThenTheTableByRows) {
       L"500\t218\t10000\t370\r\n"
       L"750\t255\tInfinite\t385\r\n";
   EXPECT_EQ(ReportAsText(report), expected);
-}
-
-// A form's controls as they show the texts given: catalogue texts by
-// StringId, the values and filled sentences by control.
-std::vector<ShownControl> ShownForm(const FormTable& table, const std::map<int, std::wstring>& texts,
-                                    const std::map<int, std::wstring>& values) {
-  std::vector<ShownControl> shown;
-  for (const PlacedControl& c : PlaceControls(table, kFormClientWidth, kFormClientHeight)) {
-    std::wstring text;
-    if (c.text.string_id != 0) text = texts.at(c.text.string_id);
-    if (c.text.is_number) text = std::to_wstring(c.text.number);
-    if (values.count(c.id) != 0) text = values.at(c.id);
-    shown.push_back({c, text});
-  }
-  return shown;
 }
 
 // Results beside a table beside two sentences, parted by vertical lines:
