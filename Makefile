@@ -9,7 +9,7 @@ CONFIGURE = cmake -S . -B $(BUILD)/$(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 # One Wine template per work tree, whatever OUT is: every test copies it.
 export TESSARA_WINE_TEMPLATE ?= $(ROOT)/out/wine-template
 
-.PHONY: all deps build build-native build-windows test test-native test-windows run screenshots bench clean
+.PHONY: all deps build build-native build-windows dist test test-native test-windows test-dist run screenshots bench clean
 
 all: build
 
@@ -32,8 +32,17 @@ build-windows: build-native
 	$(call CONFIGURE,win32,win32,-DCMAKE_TOOLCHAIN_FILE=$(ROOT)/cmake/mingw-w64-i686.cmake)
 	cmake --build $(BUILD)/win32 -j $(JOBS)
 
-test: build
-	@scripts/run-tests.sh $(BUILD)
+# Installers, portable archives and their checksums, under $(OUT)/dist.
+dist: deps build-windows
+	@scripts/make-dist.sh $(OUT)
+
+test: build dist
+	@scripts/run-tests.sh $(BUILD) $(OUT)
+
+# The release packages alone: installed, started and uninstalled under Wine.
+test-dist: dist
+	scripts/with-display.sh sh -c 'scripts/wine-template.sh "$$TESSARA_WINE_TEMPLATE" && \
+		scripts/test-dist.sh $(OUT)'
 
 # The native tests alone: seconds, for the edit-compile-test loop.
 test-native: deps build-native

@@ -18,7 +18,7 @@ compiler=$(readlink -f "$(command -v chmcmd)")
 stage=$(mktemp -d "${TMPDIR:-/tmp}/tessara-help.XXXXXX")
 trap 'rm -rf --one-file-system "$stage"' EXIT
 cp -r "$source_dir/$language/." "$stage/"
-cp "$source_dir/topics.h" "$stage/"
+cp "$source_dir/topics.h" "$source_dir/style.css" "$stage/"
 mkdir "$stage/usr"
 ln -s usr/lib "$stage/lib"
 ln -s usr/lib64 "$stage/lib64"

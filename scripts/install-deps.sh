@@ -16,6 +16,7 @@ packages=(
   time                             # /usr/bin/time -v for the benchmarks
   fp-utils-3.2.2                   # chmcmd, the HTML Help compiler of the help files
   libchm-bin                       # chmlib and its tools, to read the help files back
+  nsis zip p7zip-full              # the installers, the portable archives, and reading both back
 )
 missing=()
 for package in "${packages[@]}"; do

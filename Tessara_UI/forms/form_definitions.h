@@ -5,6 +5,11 @@
 struct TableForm;
 
 extern const TableForm kSampleSizeSimpleRandomForm;
+extern const TableForm kSampleSizeStratifiedForm;
+extern const TableForm kSampleSizeTwoStagesForm;
+extern const TableForm kIntervalSimpleRandomForm;
+extern const TableForm kIntervalStratifiedForm;
+extern const TableForm kIntervalTwoStagesForm;
 extern const TableForm kMaximumPrevalenceForm;
 extern const TableForm kDetectionSimpleRandomForm;
 extern const TableForm kDetectionTwoStagesForm;

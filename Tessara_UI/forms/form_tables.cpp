@@ -2,17 +2,34 @@
 
 #include "detection_simple_random_controls.h"
 #include "detection_two_stages_controls.h"
+#include "interval_simple_random_controls.h"
+#include "interval_stratified_controls.h"
+#include "interval_two_stages_controls.h"
 #include "maximum_prevalence_controls.h"
 #include "sample_size_simple_random_controls.h"
+#include "sample_size_stratified_controls.h"
+#include "sample_size_two_stages_controls.h"
 
 namespace {
 constexpr int kCalculatorFormCount = 16;
 
 // In FormKind order.
 const FormTable* const kTables[kCalculatorFormCount] = {
-    nullptr, nullptr, nullptr, nullptr, nullptr, &maximum_prevalence::kTable,
-    &detection_simple_random::kTable, &detection_two_stages::kTable,
-    nullptr, nullptr, &sample_size_simple_random::kTable, nullptr, nullptr, nullptr, nullptr,
+    nullptr,
+    nullptr,
+    &interval_simple_random::kTable,
+    &interval_stratified::kTable,
+    &interval_two_stages::kTable,
+    &maximum_prevalence::kTable,
+    &detection_simple_random::kTable,
+    &detection_two_stages::kTable,
+    nullptr,
+    nullptr,
+    &sample_size_simple_random::kTable,
+    &sample_size_stratified::kTable,
+    &sample_size_two_stages::kTable,
+    nullptr,
+    nullptr,
     nullptr,
 };
 }  // namespace

@@ -33,9 +33,6 @@
 #define IDM_SAVE_RESULTS 32776
 #define IDM_PRINT_RESULTS 32777
 
-// Version of the program, shown in the About box and on the splash screen.
-#define TESSARA_VERSION_MAJOR 1
-#define TESSARA_VERSION_MINOR 0
-#define TESSARA_VERSION_PATCH 0
-#define TESSARA_VERSION_BUILD 0
-#define TESSARA_VERSION_TEXT "1.0.0.0"
+// Version of the program, shown in the About box and on the splash screen:
+// generated from the project's VERSION file.
+#include "tessara_version.h"

@@ -159,6 +159,37 @@ bool Reported(const ShownControl& shown) {
   }
 }
 
+int HorizontalOverlap(const PlacedControl& a, const PlacedControl& b) {
+  return std::min(a.x + a.width, b.x + b.width) - std::max(a.x, b.x);
+}
+
+// A label that stands just above a group box, over part of its width.
+bool HeadsDirectly(const PlacedControl& label, const PlacedControl& group) {
+  const int gap = group.y - (label.y + label.height);
+  return HorizontalOverlap(label, group) > 0 && gap >= -4 && gap <= kLabelAboveReach;
+}
+
+// The heading of a group: of the headings above it, the one that spans
+// most of its width (the nearest of equals).
+std::ptrdiff_t HeadingOf(const PlacedControl& group,
+                         const std::vector<const ShownControl*>& headings) {
+  std::ptrdiff_t best = -1;
+  int best_overlap = 0;
+  int best_bottom = std::numeric_limits<int>::min();
+  for (std::size_t k = 0; k < headings.size(); ++k) {
+    const PlacedControl& h = headings[k]->control;
+    const int overlap = HorizontalOverlap(h, group);
+    const int bottom = h.y + h.height;
+    if (overlap <= 0 || bottom > group.y + 4) continue;
+    if (overlap > best_overlap || (overlap == best_overlap && bottom > best_bottom)) {
+      best = static_cast<std::ptrdiff_t>(k);
+      best_overlap = overlap;
+      best_bottom = bottom;
+    }
+  }
+  return best;
+}
+
 std::wstring CsvField(const std::wstring& cell, const std::wstring& separator) {
   const bool quoted = cell.find(separator) != std::wstring::npos ||
                       cell.find_first_of(L"\"\r\n") != std::wstring::npos;
@@ -206,8 +237,36 @@ FormReport ComposeReport(const std::wstring& title, const std::wstring& date,
     }
     return best;
   };
-  // Groups in the order of their first reported control, as the form is read.
-  std::vector<std::ptrdiff_t> order;
+  // Calculators side by side: a label outside every group that stands just
+  // above a group heads the groups of its column.
+  std::vector<const ShownControl*> headings;
+  for (const ShownControl& s : shown) {
+    if (s.control.kind != ControlKind::Label || !Reported(s) || group_of(s) >= 0) continue;
+    for (const ShownControl* g : groups) {
+      if (HeadsDirectly(s.control, g->control)) {
+        headings.push_back(&s);
+        break;
+      }
+    }
+  }
+  std::vector<std::ptrdiff_t> heading_of(groups.size(), -1);
+  for (std::size_t g = 0; g < groups.size(); ++g)
+    heading_of[g] = HeadingOf(groups[g]->control, headings);
+  // Sections (a heading and its groups, or what has no heading) and, in
+  // each, groups in the order of their first reported control, as the form
+  // is read. Slot groups.size() holds what lies in no group.
+  struct Section {
+    std::ptrdiff_t heading;
+    std::vector<std::ptrdiff_t> groups;
+  };
+  std::vector<Section> sections;
+  auto section_for = [&](std::ptrdiff_t heading) -> Section& {
+    for (Section& section : sections) {
+      if (section.heading == heading) return section;
+    }
+    sections.push_back({heading, {}});
+    return sections.back();
+  };
   std::vector<std::vector<const ShownControl*>> members(groups.size() + 1);
   std::vector<std::vector<int>> dividers(groups.size() + 1);
   for (const ShownControl& s : shown) {
@@ -215,16 +274,28 @@ FormReport ComposeReport(const std::wstring& title, const std::wstring& date,
     const std::size_t slot = g < 0 ? groups.size() : static_cast<std::size_t>(g);
     if (IsVerticalRule(s.control)) dividers[slot].push_back(s.control.x);
     if (!Reported(s)) continue;
-    if (members[slot].empty()) order.push_back(g);
+    const auto heading = std::find(headings.begin(), headings.end(), &s);
+    if (heading != headings.end()) {
+      section_for(heading - headings.begin());
+      continue;
+    }
+    if (members[slot].empty()) section_for(g < 0 ? -1 : heading_of[slot]).groups.push_back(g);
     members[slot].push_back(&s);
   }
   FormReport report{title, date, {}};
-  for (std::ptrdiff_t g : order) {
+  for (const Section& section : sections) {
     report.lines.push_back({});
-    const std::size_t slot = g < 0 ? groups.size() : static_cast<std::size_t>(g);
-    if (g >= 0 && !OneLine(groups[slot]->text).empty()) report.lines.push_back({OneLine(groups[slot]->text)});
-    for (const std::vector<const ShownControl*>& column : ColumnsOf(members[slot], dividers[slot]))
-      for (ReportLine& line : LinesOf(column)) report.lines.push_back(std::move(line));
+    if (section.heading >= 0)
+      report.lines.push_back({OneLine(headings[static_cast<std::size_t>(section.heading)]->text)});
+    for (std::size_t k = 0; k < section.groups.size(); ++k) {
+      const std::ptrdiff_t g = section.groups[k];
+      if (k > 0) report.lines.push_back({});
+      const std::size_t slot = g < 0 ? groups.size() : static_cast<std::size_t>(g);
+      const std::wstring caption = g >= 0 ? OneLine(groups[slot]->text) : L"";
+      if (!caption.empty()) report.lines.push_back({caption});
+      for (const std::vector<const ShownControl*>& column : ColumnsOf(members[slot], dividers[slot]))
+        for (ReportLine& line : LinesOf(column)) report.lines.push_back(std::move(line));
+    }
   }
   return report;
 }

@@ -765,7 +765,8 @@ def select_proportional_to_size(units: int, input: PathLike, output: PathLike) -
     Args:
         units: selections to make, 1 to the number of units of the list.
         input: the list, "identifier,size" per line (";" under a Spanish
-            locale); it ends at the first empty line.
+            locale), further columns ignored; it ends at the first empty line.
+            The sizes must add up to at least ``units`` (TotalSizeBelowUnits).
         output: the file to write.
 
     Returns the path of ``output``.

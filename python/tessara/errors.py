@@ -171,6 +171,8 @@ _TABLE = [
     (0x6000002D, "InputFileNotFound", InputFileError, "The selected file cannot be found."),
     (0x6000002E, "InvalidRelativeError", InvalidInputError,
      "The value for 'Acceptable Relative Error' is invalid."),
+    (0x6000002F, "TotalSizeBelowUnits", InvalidInputError,
+     "The total of the sizes in the file is smaller than the selected units value."),
 ]
 
 _BY_CODE: Dict[int, Type[TessaraError]] = {}

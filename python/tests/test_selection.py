@@ -94,7 +94,7 @@ def test_proportional_start_moves_with_the_generator(write_list, tmp_path):
 
 def test_bad_lines_name_their_row(write_list, tmp_path):
     with pytest.raises(tessara.errors.InvalidInputRecordBySize) as raised:
-        tessara.select_proportional_to_size(1, write_list("a|5\nb|5|7\n"), tmp_path / "o.txt")
+        tessara.select_proportional_to_size(1, write_list("a|5\nb\n"), tmp_path / "o.txt")
     assert raised.value.row == 2
     assert str(raised.value).startswith("The input file contains an error at row: 2")
     with pytest.raises(tessara.errors.InvalidInputRecord) as raised:

@@ -7,13 +7,21 @@
 
 #include "detection_two_stages_controls.h"
 #include "form_report.h"
+#include "interval_simple_random_controls.h"
 #include "maximum_prevalence_controls.h"
 #include "sample_size_simple_random_controls.h"
 
 namespace {
 
-// A form's controls as they show the texts given: catalogue texts by
-// StringId, the values and filled sentences by control.
+// A control of a made-up form, its text given apart.
+PlacedControl Placed(int id, ControlKind kind, int x, int y, int w, int h) {
+  return PlacedControl{id,          kind,          {}, x, y, w, h, FontRole::Regular,
+                       Align::Left, ListFill::None, 255};
+}
+
+// The controls of a form's table laid out in the form's client area, each
+// showing its catalogue text (texts), its number, or what a user typed or a
+// run wrote into it (values).
 std::vector<ShownControl> ShownForm(const FormTable& table,
                                     const std::map<int, std::wstring>& texts,
                                     const std::map<int, std::wstring>& values) {
@@ -216,8 +224,8 @@ TEST(FormReport, SentencesReadWithTheFigureBesideThem) {
   const FormReport report = ComposeReport(L"T", L"D", ShownForm(kTable, texts, values));
   const std::vector<ReportLine> expected = {
       {},
+      // The headline stands just above both groups: it heads the form.
       {L"Result of simple random sampling: 100% of samples NEGATIVE."},
-      {},
       {L"Input"},
       {L"Sample size", L"30"},
       {L"Population size", L"1000"},
@@ -248,26 +256,102 @@ TEST(FormReport, CsvQuotesOnlyWhatWouldBreakAField) {
 // nested group inside the one around it, and a value takes the label to
 // its left even when a label above is nearer.
 TEST(FormReport, GroupsInReadingOrderAndLabelsBesideTheirValues) {
-  const auto control = [](int id, ControlKind kind, int x, int y, int w, int h) {
-    return PlacedControl{id, kind, {}, x, y, w, h, FontRole::Regular, Align::Left, ListFill::None, 255};
-  };
   const std::vector<ShownControl> shown = {
-      {control(1, ControlKind::Label, 20, 30, 100, 20), L"Left p"},
-      {control(2, ControlKind::InputEdit, 130, 30, 60, 20), L"0.2"},
-      {control(3, ControlKind::Label, 20, 60, 100, 40), L"Two\n\rlines"},
-      {control(4, ControlKind::ResultEdit, 130, 70, 60, 20), L"0.1234"},
-      {control(5, ControlKind::GroupBox, 10, 5, 200, 120), L"Left"},
-      {control(6, ControlKind::Label, 320, 30, 100, 20), L"Right p"},
-      {control(7, ControlKind::InputEdit, 430, 30, 60, 20), L"0.3"},
-      {control(8, ControlKind::PushButton, 320, 60, 100, 24), L"&Run"},
-      {control(9, ControlKind::NoteEdit, 320, 90, 100, 20), L""},
-      {control(10, ControlKind::GroupBox, 300, 5, 200, 120), L"Right"},
-      {control(11, ControlKind::GroupBox, 5, 0, 520, 200), L"Outer"},
+      {Placed(1, ControlKind::Label, 20, 30, 100, 20), L"Left p"},
+      {Placed(2, ControlKind::InputEdit, 130, 30, 60, 20), L"0.2"},
+      {Placed(3, ControlKind::Label, 20, 60, 100, 40), L"Two\n\rlines"},
+      {Placed(4, ControlKind::ResultEdit, 130, 70, 60, 20), L"0.1234"},
+      {Placed(5, ControlKind::GroupBox, 10, 5, 200, 120), L"Left"},
+      {Placed(6, ControlKind::Label, 320, 30, 100, 20), L"Right p"},
+      {Placed(7, ControlKind::InputEdit, 430, 30, 60, 20), L"0.3"},
+      {Placed(8, ControlKind::PushButton, 320, 60, 100, 24), L"&Run"},
+      {Placed(9, ControlKind::NoteEdit, 320, 90, 100, 20), L""},
+      {Placed(10, ControlKind::GroupBox, 300, 5, 200, 120), L"Right"},
+      {Placed(11, ControlKind::GroupBox, 5, 0, 520, 200), L"Outer"},
   };
   const FormReport report = ComposeReport(L"T", L"D", shown);
   const std::vector<ReportLine> expected = {
       {}, {L"Left"}, {L"Left p", L"0.2"}, {L"Two lines", L"0.1234"},
       {}, {L"Right"}, {L"Right p", L"0.3"},
+  };
+  EXPECT_EQ(report.lines, expected);
+}
+
+// The two calculators of the simple random interval form side by side, each
+// under its heading: the heading leads its own inputs and results, so that
+// every label keeps its value and no value is read under the other
+// calculator's heading.
+TEST(FormReport, SideBySideCalculatorsEachUnderItsHeading) {
+  const std::map<int, std::wstring> texts = {
+      {11022, L"Level of confidence"}, {11023, L"Population size"},
+      {11024, L"&Run"},                {11025, L"&Help"},
+      {11027, L"Input"},               {11033, L"Sample size"},
+      {11037, L"Results"},             {11060, L"Proportion"},
+      {11061, L"Lower limit"},         {11062, L"Upper limit"},
+      {11063, L"Prevalence"},          {11067, L"Positive cases"},
+      {11068, L"From the proportion"}, {11069, L"From the number of positive cases"},
+      {11070, L"Ru&n"},
+  };
+  using namespace interval_simple_random;
+  const std::map<int, std::wstring> values = {
+      {kProportionEdit, L"0.3"},         {kLeftSampleEdit, L"100"},
+      {kLeftPopulationEdit, L"1000"},    {kLeftConfidenceList, L"95%"},
+      {kLeftLowerResult, L"0.2148"},     {kLeftUpperResult, L"0.3852"},
+      {kPositivesEdit, L"30"},           {kRightSampleEdit, L"120"},
+      {kRightPopulationEdit, L"2000"},   {kRightConfidenceList, L"99%"},
+      {kRightLowerResult, L"0.1511"},    {kRightPrevalenceResult, L"0.2500"},
+      {kRightUpperResult, L"0.3489"},
+  };
+  const FormReport report = ComposeReport(L"Estimate Prevalence - Simple Random Sample",
+                                          L"07/12/2026", ShownForm(kTable, texts, values));
+  const std::wstring expected =
+      L"Estimate Prevalence - Simple Random Sample\r\n"
+      L"07/12/2026\r\n"
+      L"\r\n"
+      L"From the proportion\r\n"
+      L"Input\r\n"
+      L"Proportion\t0.3\r\n"
+      L"Sample size\t100\r\n"
+      L"Population size\t1000\r\n"
+      L"Level of confidence\t95%\r\n"
+      L"\r\n"
+      L"Results\r\n"
+      L"Lower limit\t0.2148\r\n"
+      L"Upper limit\t0.3852\r\n"
+      L"\r\n"
+      L"From the number of positive cases\r\n"
+      L"Input\r\n"
+      L"Positive cases\t30\r\n"
+      L"Sample size\t120\r\n"
+      L"Population size\t2000\r\n"
+      L"Level of confidence\t99%\r\n"
+      L"\r\n"
+      L"Results\r\n"
+      L"Lower limit\t0.1511\r\n"
+      L"Prevalence\t0.2500\r\n"
+      L"Upper limit\t0.3489\r\n";
+  EXPECT_EQ(ReportAsText(report), expected);
+}
+
+// A label outside every group heads only the groups just under it and
+// those below them in its column; one far above any group, or beside them,
+// stays a line of its own.
+TEST(FormReport, OnlyALabelJustAboveAGroupHeadsIt) {
+  const std::vector<ShownControl> shown = {
+      {Placed(1, ControlKind::Label, 10, 0, 300, 20), L"Note far above"},
+      {Placed(2, ControlKind::Label, 10, 100, 180, 20), L"Heading"},
+      {Placed(3, ControlKind::Label, 20, 140, 100, 20), L"a"},
+      {Placed(4, ControlKind::InputEdit, 130, 140, 60, 20), L"1"},
+      {Placed(5, ControlKind::GroupBox, 10, 120, 200, 50), L"Upper"},
+      {Placed(6, ControlKind::Label, 20, 200, 100, 20), L"b"},
+      {Placed(7, ControlKind::ResultEdit, 130, 200, 60, 20), L"2"},
+      {Placed(8, ControlKind::GroupBox, 10, 180, 200, 50), L"Lower"},
+      {Placed(9, ControlKind::Label, 400, 100, 100, 20), L"Aside"},
+  };
+  const FormReport report = ComposeReport(L"T", L"D", shown);
+  const std::vector<ReportLine> expected = {
+      {}, {L"Note far above"}, {L"Aside"},
+      {}, {L"Heading"}, {L"Upper"}, {L"a", L"1"}, {}, {L"Lower"}, {L"b", L"2"},
   };
   EXPECT_EQ(report.lines, expected);
 }

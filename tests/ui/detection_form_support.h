@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "clipboard.h"
+#include "clipboard_text.h"
 #include "harness.h"
 #include "string_ids.h"
 #include "tessara.h"
@@ -88,30 +88,7 @@ inline std::vector<std::wstring> CopiedReport(HWND frame) {
       !ui::PressKeys({VK_CONTROL, VK_SHIFT, 'C'}) ||
       !ui::WaitUntil([&] { return ui::ClipboardText() != sentinel; }))
     return {};
-  const std::wstring text = ui::ClipboardText();
-  std::vector<std::wstring> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    std::size_t end = text.find(L"\r\n", start);
-    if (end == std::wstring::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
-
-// A catalogue text on one line, as the report writes a label.
-inline std::wstring OneLine(const std::wstring& text) {
-  std::wstring line;
-  for (wchar_t c : text) {
-    if (c == L'\r' || c == L'&') continue;
-    if (c == L'\n') {
-      if (!line.empty() && line.back() != L' ') line.push_back(L' ');
-      continue;
-    }
-    line.push_back(c);
-  }
-  while (!line.empty() && line.back() == L' ') line.pop_back();
-  return line;
+  return ui::ReportLines(ui::ClipboardText());
 }
 
 // With TESSARA_FORM_SCREENSHOTS naming a folder, saves what the screen

@@ -318,7 +318,7 @@ TEST_F(DetectionTwoStagesForm, WorstAdmittedInputsAnswerQuicklyWithSoundFigures)
 // typed, the results, the table by rows and the two sentences filled with
 // this run's figures, each count with its unit.
 TEST_F(DetectionTwoStagesForm, CopyResultsCarriesTheSentencesWithTheirFigures) {
-  using detection_test::OneLine;
+  const auto OneLine = ui::OneLineLabel;
   Enter(kWorked);
   ASSERT_EQ(RunAndWaitForText(kRunButton, kHerdsResult), L"57");
   const std::vector<std::wstring> report = detection_test::CopiedReport(frame());

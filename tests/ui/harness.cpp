@@ -84,7 +84,14 @@ bool WaitUntil(const std::function<bool()>& condition, Milliseconds timeout) {
   }
 }
 
-std::wstring ProgramPath() { return WindowsPath(Widen(TESSARA_PROGRAM_PATH)); }
+// The built program, unless TESSARA_PROGRAM names another copy (an installed
+// one, for the tests of the installer).
+std::wstring ProgramPath() {
+  wchar_t other[MAX_PATH] = L"";
+  const DWORD length = GetEnvironmentVariableW(L"TESSARA_PROGRAM", other, MAX_PATH);
+  if (length > 0 && length < MAX_PATH) return other;
+  return WindowsPath(Widen(TESSARA_PROGRAM_PATH));
+}
 
 std::wstring BesideTestProgram(const std::wstring& file_name) {
   wchar_t path[MAX_PATH] = L"";

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "clipboard.h"
+#include "clipboard_text.h"
 #include "form_session.h"
 #include "resource.h"
 #include "sample_size_simple_random_controls.h"
@@ -16,19 +16,10 @@ namespace {
 
 using namespace sample_size_simple_random;
 using ui::ClipboardText;
+using ui::OneLineLabel;
 using ui::PutOnClipboard;
 
 constexpr wchar_t kSentinel[] = L"nothing copied yet";
-
-std::wstring OneLine(std::wstring text) {
-  std::wstring line;
-  for (wchar_t c : text) {
-    if (c == L'\r' || c == L'&') continue;
-    line.push_back(c == L'\n' ? L' ' : c);
-  }
-  while (!line.empty() && line.back() == L' ') line.pop_back();
-  return line;
-}
 
 std::wstring Utf8ToWide(const std::string& bytes) {
   const int size = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
@@ -46,18 +37,6 @@ std::string FileBytes(const std::wstring& path) {
   while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
   CloseHandle(file);
   return bytes;
-}
-
-std::vector<std::wstring> Lines(const std::wstring& text) {
-  std::vector<std::wstring> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(L"\r\n", start);
-    if (end == std::wstring::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
 }
 
 std::wstring Today() {
@@ -88,15 +67,15 @@ class ReportForm : public form_test::FormTest {
     const std::wstring s = separator;
     std::vector<std::wstring> lines = {
         TitleOf(kFormKind), L"(date)", L"", Text(11027),
-        OneLine(Text(11020)) + s + L"0.5", OneLine(Text(11021)) + s + L"0.1",
-        OneLine(Text(11022)) + s + L"95%", OneLine(Text(11023)) + s + L"1000", L"", Text(11037),
-        OneLine(Text(11033)) + s + L"278",
-        OneLine(Text(11036)) + s + OneLine(Text(11034)) + s + OneLine(Text(11036)) + s +
-            OneLine(Text(11034))};
+        OneLineLabel(Text(11020)) + s + L"0.5", OneLineLabel(Text(11021)) + s + L"0.1",
+        OneLineLabel(Text(11022)) + s + L"95%", OneLineLabel(Text(11023)) + s + L"1000", L"",
+        Text(11037), OneLineLabel(Text(11033)) + s + L"278",
+        OneLineLabel(Text(11036)) + s + OneLineLabel(Text(11034)) + s + OneLineLabel(Text(11036)) +
+            s + OneLineLabel(Text(11034))};
     const wchar_t* left[] = {L"50", L"100", L"150", L"200", L"300", L"400", L"500", L"750"};
     const wchar_t* left_n[] = {L"45", L"80", L"108", L"132", L"169", L"196", L"218", L"255"};
     const std::wstring right[] = {L"1000", L"1500", L"2000", L"3500", L"5000", L"7500", L"10000",
-                                  OneLine(Text(11035))};
+                                  OneLineLabel(Text(11035))};
     const wchar_t* right_n[] = {L"278", L"306", L"323", L"347", L"357", L"366", L"370", L"385"};
     for (int row = 0; row < 8; ++row)
       lines.push_back(std::wstring(left[row]) + s + left_n[row] + s + right[row] + s + right_n[row]);
@@ -104,7 +83,7 @@ class ReportForm : public form_test::FormTest {
   }
 
   void ExpectReport(const std::wstring& text, const std::wstring& separator) const {
-    std::vector<std::wstring> lines = Lines(text);
+    std::vector<std::wstring> lines = ui::ReportLines(text);
     ASSERT_GE(lines.size(), 2u) << std::string(text.begin(), text.end());
     EXPECT_EQ(lines[1].compare(0, Today().size(), Today()), 0) << "the date comes second";
     lines[1] = L"(date)";
@@ -187,12 +166,15 @@ TEST_F(ReportForm, PrintDialogCancelledLeavesTheProgramAsItWas) {
   EXPECT_EQ(MenuState(IDM_PRINT_RESULTS) & MF_GRAYED, 0u);
 }
 
-// In each language: the saved text and CSV read back; CSV fields are
-// separated by the user's list separator (";" under Spanish).
+// In each language: the copy, and the saved text and CSV read back; CSV
+// fields are separated by the user's list separator (";" under Spanish).
 class ReportFormTexts : public ReportForm {};
 
-TEST_F(ReportFormTexts, SavedAsTextAndCsvInTheUsersLanguage) {
+TEST_F(ReportFormTexts, CopiedAndSavedAsTextAndCsvInTheUsersLanguage) {
   RunWorkedExample();
+  ui::PostCommand(frame(), IDM_COPY_RESULTS);
+  ASSERT_TRUE(ui::WaitUntil([] { return ClipboardText() != kSentinel; }));
+  ExpectReport(ClipboardText(), L"\t");
   ExpectReport(SaveAs(L"Z:\\tmp\\tessara-report-test.txt"), L"\t");
   const bool spanish = form_test::LanguageOffset() == kLanguageOffsetSpanish;
   ExpectReport(SaveAs(L"Z:\\tmp\\tessara-report-test.csv"), spanish ? L";" : L",");
