@@ -13,3 +13,8 @@ extern const TableForm kIntervalTwoStagesForm;
 extern const TableForm kMaximumPrevalenceForm;
 extern const TableForm kDetectionSimpleRandomForm;
 extern const TableForm kDetectionTwoStagesForm;
+extern const TableForm kComparisonIntervalForm;
+extern const TableForm kComparisonSampleSizeForm;
+extern const TableForm kMeanIntervalForm;
+extern const TableForm kMeanSampleSizeForm;
+extern const TableForm kTruePrevalenceForm;

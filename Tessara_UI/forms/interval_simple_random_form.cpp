@@ -86,17 +86,16 @@ void RunFromPositiveCases(HWND form) {
       });
 }
 
-// Enter, Ctrl+R and the left Run button: the calculator that the user is
-// working in, told by the focus (clicking a Run button focuses it); the
-// left one when the focus is in neither.
-void ReadAndRun(HWND form) {
+// The left Run button and Ctrl+R run the calculator from the proportion:
+// the accelerator always runs the left side, wherever the focus is.
+void ReadAndRun(HWND form) { RunFromProportion(form); }
+
+// Enter runs the calculator the user is typing in: the right one's Run
+// while the focus is on its side, the left one's otherwise.
+int EnterButton(HWND form) {
   HWND focus = GetFocus();
   const bool right = focus != nullptr && IsChild(form, focus) && IsRightSide(GetDlgCtrlID(focus));
-  if (right) {
-    RunFromPositiveCases(form);
-  } else {
-    RunFromProportion(form);
-  }
+  return right ? kRightRunButton : kLeftRunButton;
 }
 
 bool MoreCommands(HWND form, WORD command, WORD /*notification*/) {
@@ -111,4 +110,5 @@ bool MoreCommands(HWND form, WORD command, WORD /*notification*/) {
 const TableForm kIntervalSimpleRandomForm = {interval_simple_random::kFormKind,
                                              &interval_simple_random::kTable,
                                              interval_simple_random::ReadAndRun,
-                                             interval_simple_random::MoreCommands};
+                                             interval_simple_random::MoreCommands,
+                                             interval_simple_random::EnterButton};

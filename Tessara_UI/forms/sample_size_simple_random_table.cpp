@@ -1,6 +1,4 @@
-#include <array>
-
-#include "fixed_populations.h"
+#include "population_labels.h"
 #include "sample_size_simple_random_controls.h"
 
 namespace sample_size_simple_random {
@@ -15,19 +13,8 @@ constexpr int kHelp = 11025;
 constexpr int kInput = 11027;
 constexpr int kSampleSize = 11033;
 constexpr int kAdjustedN = 11034;
-constexpr int kInfinite = 11035;
 constexpr int kPopulationTwoLines = 11036;
 constexpr int kResults = 11037;
-
-// The labels of the table's rows: the fifteen fixed populations, then
-// "Infinite".
-constexpr std::array<ControlText, kFixedPopulationCount + 1> PopulationLabels() {
-  std::array<ControlText, kFixedPopulationCount + 1> labels{};
-  for (int k = 0; k < kFixedPopulationCount; ++k) labels[k] = ControlText::Number(kFixedPopulations[k]);
-  labels[kFixedPopulationCount] = ControlText(kInfinite);
-  return labels;
-}
-constexpr auto kPopulationLabels = PopulationLabels();
 
 // Y is the top of the results, R the top of the table's first row.
 constexpr Measure kY = kHalfH - 20;
@@ -59,7 +46,7 @@ constexpr ControlRow kRows[] = {
     {kTableLine,         K::Rule,         {},                       {220, kY + 40, 400, 2}, F::Default},
     // Sixteen rows of population and adjusted n, eight to a column.
     {kFirstPopulationLabel, K::Label,     {},                       {230, kR, 50, 20}, F::Regular, A::Right, ListFill::None,
-     Repeat{kFixedPopulationCount + 1, 2, 21, 8, 200, kPopulationLabels.data()}},
+     Repeat{kPopulationLabelCount, 2, 21, 8, 200, kPopulationLabels.data()}},
     {kFirstResult + 1,   K::ResultEdit,   {},                       {330, kR, 75, 20}, F::Default, A::Centre},
     {kResultsGroup,      K::GroupBox,     kResults,                 {10, kR - 70, kW - 20, kH - kR + 60}, F::Bold},
 };

@@ -1,7 +1,7 @@
 // StringIds of the catalogue that the shell names, and the LanguageOffsets.
 //
 // Every text is the string resource StringId + LanguageOffset. The form
-// texts (11020 to 11172, 11208) are used by number in the forms, each of
+// texts (11020 to 11173, 11208) are used by number in the forms, each of
 // which quotes its own; the constants below are the ones shared by several
 // parts of the program.
 #pragma once

@@ -152,7 +152,7 @@ LRESULT CALLBACK ChildWindowProcedure(HWND window, UINT message, WPARAM wparam, 
       return OnCommand(window, wparam, lparam);
     case DM_GETDEFID: {
       // Asked by the dialog keyboard handling when the user presses Enter.
-      const int run_button = DefaultButtonOf(Program().current_form_kind);
+      const int run_button = DefaultButtonOf(Program().current_form_kind, window);
       if (run_button != 0) return MAKELRESULT(run_button, DC_HASDEFID);
       break;
     }

@@ -22,6 +22,16 @@ bool ReadFractionInput(HWND form, int edit, int message_id, FractionRange range,
   return true;
 }
 
+bool ReadPositiveInput(HWND form, int edit, int message_id, float* value) {
+  double read = 0;
+  if (!ReadRealNumber(form, edit, &read) || !IsPositiveForForms(read)) {
+    ShowInputMessage(form, message_id, edit);
+    return false;
+  }
+  *value = static_cast<float>(read);
+  return true;
+}
+
 bool ReadWholeInput(HWND form, int edit, int message_id, std::int32_t minimum,
                     std::int32_t* value) {
   std::int32_t read = 0;

@@ -12,6 +12,10 @@ enum class FractionRange { BelowOne, UpToOne };
 
 bool ReadFractionInput(HWND form, int edit, int message_id, FractionRange range, float* value);
 
+// A positive quantity without upper bound (a mean, a deviation, a
+// precision): 1e-15 <= x.
+bool ReadPositiveInput(HWND form, int edit, int message_id, float* value);
+
 // A whole number of at least minimum.
 bool ReadWholeInput(HWND form, int edit, int message_id, std::int32_t minimum,
                     std::int32_t* value);

@@ -31,5 +31,5 @@ const FormEntry& FormEntryOf(int form_kind);
 // True when the form has its operations.
 bool IsFormBuilt(int form_kind);
 
-// The push button that Enter presses in the form; 0 when it has none.
-int DefaultButtonOf(int form_kind);
+// The push button that Enter presses in the form window; 0 when it has none.
+int DefaultButtonOf(int form_kind, HWND window);

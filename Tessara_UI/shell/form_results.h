@@ -14,3 +14,9 @@ void SetRealResult(HWND form, int id, double value, int decimals);
 
 // The same with its trailing zeros trimmed ("0.0500" shows as "0.05").
 void SetTrimmedRealResult(HWND form, int id, double value, int decimals);
+
+// A text of the catalogue, in the user's language ("Yes", a note).
+void SetCatalogueResult(HWND form, int id, int string_id, int capacity = 255);
+
+// Empties a result control (a note that no longer applies).
+void ClearResult(HWND form, int id);

@@ -17,3 +17,5 @@ bool IsFractionBelowOne(double value) {
 bool IsFractionUpToOne(double value) {
   return !IsZeroForForms(value) && value >= 0.0 && value <= 1.0;
 }
+
+bool IsPositiveForForms(double value) { return !IsZeroForForms(value) && value >= 0.0; }

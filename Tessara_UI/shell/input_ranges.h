@@ -13,3 +13,7 @@ bool IsFractionBelowOne(double value);
 
 // The same, with 1 itself admitted.
 bool IsFractionUpToOne(double value);
+
+// A positive quantity without upper bound: not zero (within the tolerance)
+// and not negative.
+bool IsPositiveForForms(double value);

@@ -15,6 +15,9 @@ struct TableForm {
   void (*read_and_run)(HWND form);
   // Commands of the form's own (browse buttons, ...); may be null.
   bool (*more_commands)(HWND form, WORD command, WORD notification);
+  // The button Enter presses where that depends on the field the user is
+  // typing in (two calculators side by side); null: the table's Run button.
+  int (*enter_button)(HWND form) = nullptr;
 };
 
 // Creates every control of the table in order and returns the control that

@@ -34,7 +34,7 @@ def _ids(*ranges):
 
 
 STRING_IDS = _ids((10103, 10105), (10110, 10116), (11001, 11017), (11020, 11046),
-                  (11048, 11093), (11095, 11172), (11200, 11208), (11998, 11999),
+                  (11048, 11093), (11095, 11173), (11200, 11208), (11998, 11999),
                   (12000, 12047), (13000, 13008))
 FORM_TITLES = list(range(11001, 11018))          # FormKind 0 to 16
 SAME_IN_EVERY_LANGUAGE = (10103, 10104, 10105)    # loaded before the language is chosen
@@ -273,6 +273,13 @@ def check_form_tables(catalogue, rows):
             if row["string_id"] and not catalogue.texts[name].get(row["string_id"]):
                 problems.append("%s: control %d of FormKind %d shows %d, which has no text" % (
                     name, row["id"], row["form"], row["string_id"]))
+    forms = {row["form"] for row in rows}
+    controls_of_forms = {(row["form"], row["id"]) for row in rows}
+    for string_id, shown_in in sorted(controls.SHOWN_ON_RUN.items()):
+        for form, control in shown_in:
+            if form in forms and (form, control) not in controls_of_forms:
+                problems.append("%d is shown in control %d of FormKind %d, which has no such control"
+                                % (string_id, control, form))
     return problems
 
 

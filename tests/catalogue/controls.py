@@ -30,8 +30,7 @@ TITLE_BUTTON = [("button", 350, 24, "R")]
 
 BOXES = {i: TITLE_BUTTON for i in range(11001, 11017)}
 BOXES.update({
-    11022: [("label", 180, 20, "R"), ("label", 80, 40, "R"), ("label", 115, 40, "R"),
-            ("label", 95, 40, "R")],
+    11022: [("label", 180, 20, "R"), ("label", 115, 40, "R"), ("label", 95, 40, "R")],
     11023: [("label", 180, 20, "R")],
     11024: [("button", 80, 24, "R")],
     11025: [("button", 80, 24, "R")],
@@ -49,29 +48,8 @@ BOXES.update({
     11059: [("edit", 347, 120, "B")],
     11063: [("label", 75, 20, "R")],
     11076: [("label", 180, 20, "R")],
-    11085: [("label", 180, 20, "R")],
-    11086: [("label", 180, 20, "R")],
-    11087: [("label", 180, 20, "R")],
-    11088: [("label", 290, 40, "I"), ("label", 510, 20, "I")],
-    11090: [("label", 250, 100, "R")],
-    11091: [("label", 250, 120, "R")],
-    11092: [("group", 510, 20, "R")],
-    11093: [("group", 510, 20, "R")],
-    11096: [("label", 150, 40, "R")],
-    11097: [("label", 80, 40, "R")],
-    11098: [("label", 80, 20, "R")],
-    11099: [("label", 80, 20, "R")],
-    11100: [("label", 150, 40, "R")],
-    11101: [("edit", 80, 20, "B")],
-    11102: [("edit", 80, 20, "B")],
-    11103: [("edit", 347, 100, "B")],
-    11107: [("label", 180, 20, "R")],
     11108: [("label", 80, 20, "R")],
     11109: [("label", 80, 20, "R")],
-    11110: [("label", 200, 20, "R")],
-    11111: [("label", 180, 20, "R")],
-    11112: [("label", 180, 20, "R")],
-    11115: [("label", 180, 20, "R")],
     11125: [("list", 120, 20, "R")],
     11126: [("list", 120, 20, "R")],
     11140: [("label", 210, 20, "I")],
@@ -125,6 +103,16 @@ def as_shown(string_id, text):
     return text + SAMPLE_SUFFIX.get(string_id, "")
 
 
+# Texts that a form writes into a result control when it runs (a note, a
+# "Yes" or "No"), by the form kind and control identifier that show them:
+# their boxes are those controls' boxes in the forms' tables.
+SHOWN_ON_RUN = {
+    11101: [(0, 4631), (0, 4634), (0, 4637)],  # significant at 90, 95, 99 %
+    11102: [(0, 4631), (0, 4634), (0, 4637)],
+    11103: [(15, 4713)],                       # the notes of an impossible true prevalence
+    11173: [(15, 4713)],
+}
+
 # How the kinds of the forms' control tables are measured here.
 TABLE_KINDS = {"label": "label", "group": "group", "button": "button", "edit": "edit",
                "list": "list"}
@@ -135,15 +123,25 @@ def form_boxes(rows):
     JSON that the table dump prints): every control that shows a catalogue
     text, in the kind and font it has there."""
     boxes = {}
-    for row in rows:
+
+    def add(string_id, row):
         kind = TABLE_KINDS.get(row["kind"])
-        if kind is None or row["string_id"] == 0:
-            continue
+        if kind is None:
+            return
         font = row["font"] if row["font"] in ("R", "B", "I") else "R"
         box = (kind, row["width"], row["height"], font)
-        boxes.setdefault(row["string_id"], [])
-        if box not in boxes[row["string_id"]]:
-            boxes[row["string_id"]].append(box)
+        boxes.setdefault(string_id, [])
+        if box not in boxes[string_id]:
+            boxes[string_id].append(box)
+
+    by_control = {(row["form"], row["id"]): row for row in rows}
+    for row in rows:
+        if row["string_id"] != 0:
+            add(row["string_id"], row)
+    for string_id, controls in SHOWN_ON_RUN.items():
+        for control in controls:
+            if control in by_control:
+                add(string_id, by_control[control])
     return boxes
 
 

@@ -189,3 +189,16 @@ class FormTableChecksTest(unittest.TestCase):
     def test_rules_and_inputs_bring_no_boxes(self):
         rows = [dict(self.ROW, kind="rule", string_id=0), dict(self.ROW, kind="input", string_id=0)]
         self.assertEqual(checks.controls.form_boxes(rows), {})
+
+    def test_a_text_shown_on_run_is_measured_in_its_controls_box(self):
+        note = dict(self.ROW, form=15, id=4713, kind="edit", string_id=0, width=60, height=20,
+                    font="B")
+        boxes = checks.controls.form_boxes([note])
+        self.assertEqual(boxes[11173], [("edit", 60, 20, "B")])
+        self.assertEqual(boxes[11103], [("edit", 60, 20, "B")])
+        self.assertNotIn(11101, boxes, "the comparison form is not among the rows")
+
+    def test_a_text_shown_on_run_in_a_missing_control_is_caught(self):
+        other = dict(self.ROW, form=15, id=4700)
+        problems = checks.check_form_tables(self.real, [other])
+        self.assertTrue(any("11173" in p and "4713" in p for p in problems), problems)

@@ -31,4 +31,16 @@ TEST(FractionBelowOne, RefusesZeroNegativesOneAndAbove) {
   };
   for (const Case& c : cases) EXPECT_EQ(IsFractionBelowOne(c.value), c.accepted) << c.value;
 }
+
+TEST(PositiveQuantity, RefusesZeroAndNegativesButHasNoUpperBound) {
+  struct Case {
+    double value;
+    bool accepted;
+  } cases[] = {
+      {50.0, true},  {1e-15, true},  {0.0000001, true},  {1.0, true},  {1e30, true},
+      {0.0, false},  {-0.0, false},  {9e-16, false},     {-1e-15, false},  {-3.0, false},
+      {std::numeric_limits<double>::quiet_NaN(), false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsPositiveForForms(c.value), c.accepted) << c.value;
+}
 }  // namespace

@@ -159,4 +159,14 @@ void ExpectTableTexts(HWND form, const FormTable& table) {
   }
 }
 
+void ExpectShownTextsFit(HWND form) {
+  const std::optional<std::vector<ui::TextMeasure>> measures = ui::MeasureTexts(form);
+  ASSERT_TRUE(measures.has_value()) << "the probe measured the form";
+  for (const ui::TextMeasure& measure : *measures) {
+    EXPECT_TRUE(measure.Fits()) << "control " << measure.control << " needs " << measure.needed.cx
+                                << "x" << measure.needed.cy << " pixels, has " << measure.room.cx
+                                << "x" << measure.room.cy;
+  }
+}
+
 }  // namespace form_test

@@ -75,4 +75,8 @@ class FormTest : public ::testing::Test {
 // text in the user's language.
 void ExpectTableTexts(HWND form, const FormTable& table);
 
+// Every text the form shows now, results and notes included, fits its
+// control in the user's language (measured by the program's own fonts).
+void ExpectShownTextsFit(HWND form);
+
 }  // namespace form_test

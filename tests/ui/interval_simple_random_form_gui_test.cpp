@@ -124,15 +124,20 @@ TEST_F(IntervalSimpleRandomForm, LibraryRefusalOnEitherSideKeepsBothSidesResults
   EXPECT_EQ(Right(), L"0.2148 0.3000 0.3852");
 }
 
-// Enter and Ctrl+R run the calculator the user is working in: the one whose
-// side holds the focus, the left one otherwise.
-TEST_F(IntervalSimpleRandomForm, CtrlRAndEnterRunTheSideThatHoldsTheFocus) {
+// Ctrl+R always runs the left calculator; Enter runs the one the user is
+// typing in: the one whose side holds the focus.
+TEST_F(IntervalSimpleRandomForm, CtrlRRunsTheLeftSideAndEnterTheSideThatHoldsTheFocus) {
   EnterRight(L"30", L"100", L"1000");
-  // The focus on the left with its fields empty: the left side is read.
-  PressCtrlR(kLeftSampleEdit);
-  EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11065));
-  EXPECT_TRUE(WaitForFocusOn(kProportionEdit));
-  PressCtrlR(kRightPopulationEdit);
+  // Whatever holds the focus, the left side is read, and its fields are empty.
+  for (int focus : {kLeftSampleEdit, kRightPopulationEdit}) {
+    PressCtrlR(focus);
+    EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11065)) << focus;
+    EXPECT_TRUE(WaitForFocusOn(kProportionEdit)) << focus;
+  }
+  EXPECT_EQ(Right(), L"  ");
+  SetFocusTo(kRightPopulationEdit);
+  ASSERT_TRUE(ui::BringToForeground(frame()));
+  ASSERT_TRUE(ui::PressKeys({VK_RETURN}));
   EXPECT_TRUE(WaitForRight(L"0.2148 0.3000 0.3852")) << Right();
   EXPECT_EQ(Left(), L" ");
   EnterLeft(L"0.3", L"100", L"1000");
