@@ -2,9 +2,12 @@
 
 #include "comparison_interval_controls.h"
 #include "comparison_sample_size_controls.h"
+#include "detection_simple_random_controls.h"
+#include "detection_two_stages_controls.h"
 #include "interval_simple_random_controls.h"
 #include "interval_stratified_controls.h"
 #include "interval_two_stages_controls.h"
+#include "maximum_prevalence_controls.h"
 #include "mean_interval_controls.h"
 #include "mean_sample_size_controls.h"
 #include "sample_size_simple_random_controls.h"
@@ -23,9 +26,9 @@ const FormTable* const kTables[kCalculatorFormCount] = {
     &interval_simple_random::kTable,
     &interval_stratified::kTable,
     &interval_two_stages::kTable,
-    nullptr,
-    nullptr,
-    nullptr,
+    &maximum_prevalence::kTable,
+    &detection_simple_random::kTable,
+    &detection_two_stages::kTable,
     &mean_interval::kTable,
     &mean_sample_size::kTable,
     &sample_size_simple_random::kTable,

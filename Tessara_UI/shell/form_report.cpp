@@ -10,6 +10,8 @@ namespace {
 constexpr int kLineTolerance = 8;
 // A value without a label beside it takes the label at most this far above.
 constexpr int kLabelAboveReach = 30;
+// A label that begins at most this far right of a value names its unit.
+constexpr int kUnitReach = 8;
 
 bool IsValue(const PlacedControl& c) {
   return c.kind == ControlKind::InputEdit || c.kind == ControlKind::ResultEdit ||
@@ -52,11 +54,14 @@ struct Unit {
 };
 
 // The label a value belongs to: the nearest one on its left whose height
-// spans the value's middle, else the nearest one just above it.
+// spans the value's middle; else none when a label stands right after it
+// on its line (a unit, "39 | false positive results", read on one line);
+// else the nearest one just above it.
 std::ptrdiff_t LabelOf(const ShownControl& value, const std::vector<const ShownControl*>& labels) {
   const PlacedControl& v = value.control;
   std::ptrdiff_t best = -1;
   int best_right = std::numeric_limits<int>::min();
+  bool unit_after = false;
   for (std::size_t k = 0; k < labels.size(); ++k) {
     const PlacedControl& l = labels[k]->control;
     const bool spans = l.y <= Middle(v) && Middle(v) < l.y + l.height;
@@ -64,8 +69,10 @@ std::ptrdiff_t LabelOf(const ShownControl& value, const std::vector<const ShownC
       best = static_cast<std::ptrdiff_t>(k);
       best_right = l.x + l.width;
     }
+    const int gap = l.x - (v.x + v.width);
+    if (spans && gap >= -4 && gap <= kUnitReach) unit_after = true;
   }
-  if (best >= 0) return best;
+  if (best >= 0 || unit_after) return best;
   int best_bottom = std::numeric_limits<int>::min();
   for (std::size_t k = 0; k < labels.size(); ++k) {
     const PlacedControl& l = labels[k]->control;
@@ -112,6 +119,27 @@ std::vector<ReportLine> LinesOf(const std::vector<const ShownControl*>& members)
     first = end;
   }
   return lines;
+}
+
+// A line drawn down a group: it parts blocks that stand side by side (the
+// results beside a table, a table beside its sentences), read one after
+// the other rather than line by line across.
+bool IsVerticalRule(const PlacedControl& c) {
+  return c.kind == ControlKind::Rule && c.height > c.width;
+}
+
+// The members of a group in the columns its vertical rules part, from left
+// to right; a member belongs to the column its middle lies in.
+std::vector<std::vector<const ShownControl*>> ColumnsOf(
+    const std::vector<const ShownControl*>& members, std::vector<int> dividers) {
+  std::sort(dividers.begin(), dividers.end());
+  std::vector<std::vector<const ShownControl*>> columns(dividers.size() + 1);
+  for (const ShownControl* m : members) {
+    const int x = m->control.x + m->control.width / 2;
+    const auto column = std::upper_bound(dividers.begin(), dividers.end(), x) - dividers.begin();
+    columns[static_cast<std::size_t>(column)].push_back(m);
+  }
+  return columns;
 }
 
 // What the report leaves out: buttons, rules, and labels or notes that show
@@ -240,15 +268,17 @@ FormReport ComposeReport(const std::wstring& title, const std::wstring& date,
     return sections.back();
   };
   std::vector<std::vector<const ShownControl*>> members(groups.size() + 1);
+  std::vector<std::vector<int>> dividers(groups.size() + 1);
   for (const ShownControl& s : shown) {
+    const std::ptrdiff_t g = group_of(s);
+    const std::size_t slot = g < 0 ? groups.size() : static_cast<std::size_t>(g);
+    if (IsVerticalRule(s.control)) dividers[slot].push_back(s.control.x);
     if (!Reported(s)) continue;
     const auto heading = std::find(headings.begin(), headings.end(), &s);
     if (heading != headings.end()) {
       section_for(heading - headings.begin());
       continue;
     }
-    const std::ptrdiff_t g = group_of(s);
-    const std::size_t slot = g < 0 ? groups.size() : static_cast<std::size_t>(g);
     if (members[slot].empty()) section_for(g < 0 ? -1 : heading_of[slot]).groups.push_back(g);
     members[slot].push_back(&s);
   }
@@ -263,7 +293,8 @@ FormReport ComposeReport(const std::wstring& title, const std::wstring& date,
       const std::size_t slot = g < 0 ? groups.size() : static_cast<std::size_t>(g);
       const std::wstring caption = g >= 0 ? OneLine(groups[slot]->text) : L"";
       if (!caption.empty()) report.lines.push_back({caption});
-      for (ReportLine& line : LinesOf(members[slot])) report.lines.push_back(std::move(line));
+      for (const std::vector<const ShownControl*>& column : ColumnsOf(members[slot], dividers[slot]))
+        for (ReportLine& line : LinesOf(column)) report.lines.push_back(std::move(line));
     }
   }
   return report;

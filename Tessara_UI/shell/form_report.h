@@ -1,6 +1,7 @@
 // A form's inputs and results as a small report: the form's title, the date,
 // then each group of the form (its caption) with its lines, each line the
-// labels and values that stand side by side on the form. Composed from the
+// labels and values that stand side by side on the form; blocks that a line
+// drawn down the group parts are read one after the other. Composed from the
 // form's control table and the texts its controls show, so every form has
 // its report without code of its own; written as tab-separated text (the
 // clipboard, a .txt file, the printer) or as CSV with the user's list

@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "detection_two_stages_controls.h"
 #include "form_report.h"
 #include "interval_simple_random_controls.h"
+#include "maximum_prevalence_controls.h"
 #include "sample_size_simple_random_controls.h"
 
 namespace {
@@ -79,6 +81,167 @@ TEST(FormReport, ReadsLikeTheFormInputsThenTheTableByRows) {
       L"500\t218\t10000\t370\r\n"
       L"750\t255\tInfinite\t385\r\n";
   EXPECT_EQ(ReportAsText(report), expected);
+}
+
+// Results beside a table beside two sentences, parted by vertical lines:
+// each block is read whole, the sentences are not cut into the table's
+// rows, and a count reads with the unit written after it.
+TEST(FormReport, BlocksPartedByVerticalLinesAreReadOneAfterTheOther) {
+  const std::map<int, std::wstring> texts = {
+      {11022, L"Level of confidence"},
+      {11024, L"&Run"},
+      {11025, L"&Help"},
+      {11027, L"Input"},
+      {11033, L"Sample size"},
+      {11037, L"Results"},
+      {11108, L"Sensitivity"},
+      {11109, L"Specificity"},
+      {11120, L"Diagnostic method"},
+      {11121, L"Test 1"},
+      {11122, L"Test 2"},
+      {11123, L"One test: use Test 1\r\nTwo tests: define both and their interpretation"},
+      {11124, L"Interpretation"},
+      {11128, L"False positive"},
+      {11129, L"Average number of animals per herd"},
+      {11130, L"Animals\n\r/herd"},
+      {11131, L"samples\n\r/herd"},
+      {11132, L"Herds"},
+      {11133, L"Population"},
+      {11134, L"Probability of type II error"},
+      {11135, L"Minimum expected prevalence of positive herds"},
+      {11136, L"Number of herds"},
+      {11137, L"Minimum expected prevalence of positive animals"},
+      {11138, L"Animals / herd"},
+      {11139, L"Total no. samples"},
+      {11142, L"false positives per herd"},
+      {11143, L"false positive results"},
+  };
+  using namespace detection_two_stages;
+  std::map<int, std::wstring> values = {
+      {kConfidenceList, L"95%"},
+      {kBetaEdit, L"0.05"},
+      {kHerdPrevalenceEdit, L"0.05"},
+      {kHerdsEdit, L"500"},
+      {kAnimalPrevalenceEdit, L"0.1"},
+      {kHerdSizeEdit, L"100"},
+      {kHerdConfidenceEdit, L"0.95"},
+      {kSensitivity1Edit, L"0.9"},
+      {kSpecificity1Edit, L"0.98"},
+      {kSensitivityResult, L"0.9000"},
+      {kSpecificityResult, L"0.9800"},
+      {kHerdsResult, L"57"},
+      {kAnimalsResult, L"27"},
+      {kTotalResult, L"1539"},
+      {kBetaLine, L"(for type II error: 0.05)"},
+      {kPerHerdSentence, L"Analysing 27 samples with a diagnostic method having a specificity of "
+                         L"0.98, their will be up to:"},
+      {kPerHerdResult, L"1"},
+      {kSampleSentence, L"Furthermore, from 1539 samples there may be as many as:"},
+      {kSampleResult, L"39"},
+  };
+  const wchar_t* animals[kTableRows] = {L"23", L"27", L"29", L"30", L"31", L"31", L"31"};
+  for (int row = 0; row < kTableRows; ++row) values[kFirstTableResult + row] = animals[row];
+  const FormReport report = ComposeReport(L"T", L"D", ShownForm(kTable, texts, values));
+  const std::vector<ReportLine> expected = {
+      {},
+      {L"Input"},
+      {L"Level of confidence", L"95%"},
+      {L"Probability of type II error", L"0.05"},
+      {},
+      {L"Population"},
+      {L"Minimum expected prevalence of positive herds", L"0.05"},
+      {L"Number of herds", L"500"},
+      {},
+      {L"Herds"},
+      {L"Minimum expected prevalence of positive animals", L"0.1"},
+      {L"Average number of animals per herd", L"100"},
+      {L"Level of confidence", L"0.95"},
+      {},
+      {L"Diagnostic method"},
+      {L"One test: use Test 1 Two tests: define both and their interpretation"},
+      {L"Sensitivity", L"Specificity"},
+      {L"Test 1", L"0.9", L"0.98"},
+      {L"Test 2", L"", L""},
+      {L"Interpretation", L""},
+      {},
+      {L"Results"},
+      {L"Diagnostic method"},
+      {L"Sensitivity", L"0.9000"},
+      {L"Specificity", L"0.9800"},
+      {L"Sample size"},
+      {L"Herds", L"57"},
+      {L"Animals / herd", L"27"},
+      {L"Total no. samples", L"1539"},
+      {L"Animals /herd", L"samples /herd"},
+      {L"50", L"23"},
+      {L"100", L"27"},
+      {L"250", L"29"},
+      {L"500", L"30"},
+      {L"750", L"31"},
+      {L"1000", L"31"},
+      {L"5000", L"31"},
+      {L"False positive"},
+      {L"(for type II error: 0.05)"},
+      {values.at(kPerHerdSentence)},
+      {L"1", L"false positives per herd"},
+      {values.at(kSampleSentence)},
+      {L"39", L"false positive results"},
+  };
+  EXPECT_EQ(report.lines, expected);
+}
+
+// Each answer is its sentence with the figure that ends it.
+TEST(FormReport, SentencesReadWithTheFigureBesideThem) {
+  const std::map<int, std::wstring> texts = {
+      {11022, L"Level of confidence"},
+      {11023, L"Population size"},
+      {11024, L"&Run"},
+      {11025, L"&Help"},
+      {11027, L"Input"},
+      {11033, L"Sample size"},
+      {11037, L"Results"},
+      {11145, L"Result of simple random sampling: 100% of samples NEGATIVE."},
+      {11146, L"Sensitivity of diagnostic method"},
+      {11147, L"Minimum expected prevalence"},
+      {11152, L"1. How many undetected?"},
+      {11153, L"2. How confident?"},
+  };
+  using namespace maximum_prevalence;
+  const std::map<int, std::wstring> values = {
+      {kSampleSizeEdit, L"30"},
+      {kPopulationEdit, L"1000"},
+      {kSensitivityEdit, L"1"},
+      {kConfidenceList, L"95%"},
+      {kPrevalenceEdit, L"0.05"},
+      {kPositivesSentence, L"From a population of 1000 ... less than or equal to:"},
+      {kPositivesResult, L"94"},
+      {kPrevalenceSentence, L"This means a prevalence of:"},
+      {kPrevalenceResult, L"9.37%"},
+      {kNote, L"NOTE: If ... greater than 94, then ..."},
+      {kConfidenceSentence, L"From a sample of 30 ... with a level of confidence of:"},
+      {kConfidenceResult, L"79.02%"},
+  };
+  const FormReport report = ComposeReport(L"T", L"D", ShownForm(kTable, texts, values));
+  const std::vector<ReportLine> expected = {
+      {},
+      // The headline stands just above both groups: it heads the form.
+      {L"Result of simple random sampling: 100% of samples NEGATIVE."},
+      {L"Input"},
+      {L"Sample size", L"30"},
+      {L"Population size", L"1000"},
+      {L"Sensitivity of diagnostic method", L"1"},
+      {L"Level of confidence", L"95%"},
+      {L"Minimum expected prevalence", L"0.05"},
+      {},
+      {L"Results"},
+      {L"1. How many undetected?"},
+      {values.at(kPositivesSentence), L"94"},
+      {L"This means a prevalence of:", L"9.37%"},
+      {values.at(kNote)},
+      {L"2. How confident?"},
+      {values.at(kConfidenceSentence), L"79.02%"},
+  };
+  EXPECT_EQ(report.lines, expected);
 }
 
 TEST(FormReport, CsvQuotesOnlyWhatWouldBreakAField) {

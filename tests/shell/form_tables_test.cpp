@@ -49,6 +49,9 @@ bool Overlap(const PlacedControl& a, const PlacedControl& b) {
 TEST_P(FormTableTest, IdentifiersLieInTheFormsBlockEachOnce) {
   std::set<int> seen;
   for (const PlacedControl& c : Placed()) {
+    // A rule is a drawn line that nothing addresses: the two lines of the
+    // simple random detection form share the identifier after its block.
+    if (c.kind == ControlKind::Rule) continue;
     EXPECT_GE(c.id, table().id_block) << c.id;
     EXPECT_LE(c.id, table().id_block + 99) << c.id;
     EXPECT_TRUE(seen.insert(c.id).second) << "identifier used twice: " << c.id;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "control_layout.h"
@@ -146,20 +147,37 @@ TEST(FormWindowPreparation, NoSizingNoMaximizingButClosing) {
   EXPECT_TRUE(InSystemMenu(form.get(), SC_MINIMIZE));
 }
 
-RECT ClientRectOf(HWND form, int id) {
+RECT ClientRectOf(HWND form, HWND control) {
   RECT rect = {};
-  HWND control = GetDlgItem(form, id);
   GetWindowRect(control, &rect);
   MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
   return rect;
 }
 
-void ExpectRect(HWND form, int id, int x, int y, int width, int height) {
-  const RECT rect = ClientRectOf(form, id);
+RECT ClientRectOf(HWND form, int id) { return ClientRectOf(form, GetDlgItem(form, id)); }
+
+void ExpectRect(HWND form, HWND control, int x, int y, int width, int height) {
+  const RECT rect = ClientRectOf(form, control);
+  const int id = GetDlgCtrlID(control);
   EXPECT_EQ(rect.left, x) << id;
   EXPECT_EQ(rect.top, y) << id;
   EXPECT_EQ(rect.right - rect.left, width) << id;
   EXPECT_EQ(rect.bottom - rect.top, height) << id;
+}
+
+void ExpectRect(HWND form, int id, int x, int y, int width, int height) {
+  ExpectRect(form, GetDlgItem(form, id), x, y, width, height);
+}
+
+// The form's child of the identifier that was created after `earlier`
+// others of it (lines that nothing addresses may share one); children
+// follow one another in the order they were created.
+HWND NthChildWithId(HWND form, int id, int earlier) {
+  for (HWND child = GetWindow(form, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetDlgCtrlID(child) == id && earlier-- == 0) return child;
+  }
+  return nullptr;
 }
 
 TEST(MainWindowBuild, NoCloseAndOnlyBuiltFormsButtonsEnabled) {
@@ -199,14 +217,15 @@ TEST(TableFormBuild, EveryControlWhereItsTableSays) {
     EXPECT_EQ(first, GetDlgItem(form.get(), table.first_focus));
     RECT client = {};
     GetClientRect(form.get(), &client);
+    std::map<int, int> created;
     for (const PlacedControl& c : PlaceControls(table, client.right, client.bottom)) {
       SCOPED_TRACE(c.id);
-      HWND control = GetDlgItem(form.get(), c.id);
+      HWND control = NthChildWithId(form.get(), c.id, created[c.id]++);
       ASSERT_NE(control, nullptr);
       const int shown_height = c.kind == ControlKind::DropDownList
-                                   ? ClientRectOf(form.get(), c.id).bottom - c.y
+                                   ? ClientRectOf(form.get(), control).bottom - c.y
                                    : c.height;
-      ExpectRect(form.get(), c.id, c.x, c.y, c.width, shown_height);
+      ExpectRect(form.get(), control, c.x, c.y, c.width, shown_height);
       const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
       const bool read_only = (style & ES_READONLY) != 0;
       if (c.kind == ControlKind::ResultEdit || c.kind == ControlKind::NoteEdit) {
