@@ -314,10 +314,14 @@ TEST_F(DetectionTwoStagesForm, WorstAdmittedInputsAnswerQuicklyWithSoundFigures)
   }
 }
 
+// Run under each language's user locale: the report, the texts, and the
+// sentences filled and fitting their labels.
+class DetectionTwoStagesFormTexts : public DetectionTwoStagesForm {};
+
 // File > Copy results (Ctrl+Shift+C): the report carries the inputs as
 // typed, the results, the table by rows and the two sentences filled with
 // this run's figures, each count with its unit.
-TEST_F(DetectionTwoStagesForm, CopyResultsCarriesTheSentencesWithTheirFigures) {
+TEST_F(DetectionTwoStagesFormTexts, CopyResultsCarriesTheSentencesWithTheirFigures) {
   const auto OneLine = ui::OneLineLabel;
   Enter(kWorked);
   ASSERT_EQ(RunAndWaitForText(kRunButton, kHerdsResult), L"57");
@@ -372,10 +376,6 @@ TEST_F(DetectionTwoStagesForm, CtrlRHelpF1AndEscape) {
   EXPECT_TRUE(ui::WaitForWindowGone(form_));
   EXPECT_NE(MainWindow(), nullptr) << "only the form goes";
 }
-
-// Run under each language's user locale: the texts, and the sentences
-// filled and fitting their labels.
-class DetectionTwoStagesFormTexts : public DetectionTwoStagesForm {};
 
 TEST_F(DetectionTwoStagesFormTexts, TextsAndFilledSentencesInTheUsersLanguage) {
   EXPECT_EQ(ui::WindowText(form_), TitleOf(kFormKind));

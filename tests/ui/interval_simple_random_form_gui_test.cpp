@@ -178,10 +178,13 @@ TEST_F(IntervalSimpleRandomForm, EitherRunEnablesTheReportOfItsResults) {
   EXPECT_EQ(copy_state() & MF_GRAYED, 0u);
 }
 
+// Run under each language's user locale: the report and the texts.
+class IntervalSimpleRandomFormTexts : public IntervalSimpleRandomForm {};
+
 // File > Copy results (Ctrl+Shift+C) after both calculators ran: the
 // report gives each calculator under its heading, and every label with the
 // value beside it on the form, never the other calculator's.
-TEST_F(IntervalSimpleRandomForm, CopyResultsPairsEachLabelWithItsValue) {
+TEST_F(IntervalSimpleRandomFormTexts, CopyResultsPairsEachLabelWithItsValue) {
   ASSERT_TRUE(ui::PutOnClipboard(L"nothing copied yet"));
   EnterLeft(L"0.3", L"100", L"1000");
   Press(kLeftRunButton);
@@ -223,9 +226,6 @@ TEST_F(IntervalSimpleRandomForm, CopyResultsPairsEachLabelWithItsValue) {
 }
 
 TEST_F(IntervalSimpleRandomForm, HelpButtonAndF1OpenTopic1100) { ExpectHelpTopic(kHelpButton, 1100); }
-
-// Run under each language's user locale.
-class IntervalSimpleRandomFormTexts : public IntervalSimpleRandomForm {};
 
 TEST_F(IntervalSimpleRandomFormTexts, TextsInTheUsersLanguage) {
   EXPECT_EQ(ui::WindowText(form_), TitleOf(kFormKind));
