@@ -1,10 +1,18 @@
 // StringIds of the catalogue that the shell names, and the LanguageOffsets.
 //
 // Every text is the string resource StringId + LanguageOffset. The form
-// texts (11020 to 11173, 11208) are used by number in the forms, each of
+// texts (11020 to 11174, 11208) are used by number in the forms, each of
 // which quotes its own; the constants below are the ones shared by several
 // parts of the program.
 #pragma once
+
+// Every StringId of the catalogue, as inclusive ranges: each has a text in
+// the three tables (the catalogue tests read this list, the C++ one as code
+// and the Python one as text).
+constexpr int kCatalogueRanges[][2] = {
+    {10103, 10105}, {10110, 10116}, {11001, 11017}, {11020, 11046}, {11048, 11093},
+    {11095, 11174}, {11200, 11208}, {11998, 11999}, {12000, 12047}, {13000, 13008},
+};
 
 // Added to every StringId: the English, Spanish and Thai tables.
 constexpr int kLanguageOffsetEnglish = 0;

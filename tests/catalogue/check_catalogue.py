@@ -33,9 +33,18 @@ def _ids(*ranges):
     return [i for lo, hi in ranges for i in range(lo, hi + 1)]
 
 
-STRING_IDS = _ids((10103, 10105), (10110, 10116), (11001, 11017), (11020, 11046),
-                  (11048, 11093), (11095, 11174), (11200, 11208), (11998, 11999),
-                  (12000, 12047), (13000, 13008))
+def _catalogue_ranges():
+    """The ranges of kCatalogueRanges in string_ids.h, the one list of the
+    catalogue's StringIds."""
+    header = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "Tessara_UI",
+                          "resources", "string_ids.h")
+    with open(header, encoding="utf-8") as source:
+        text = source.read()
+    table = re.search(r"kCatalogueRanges\[\]\[2\] = \{(.*?)\};", text, re.S).group(1)
+    return [(int(lo), int(hi)) for lo, hi in re.findall(r"\{(\d+), (\d+)\}", table)]
+
+
+STRING_IDS = _ids(*_catalogue_ranges())
 FORM_TITLES = list(range(11001, 11018))          # FormKind 0 to 16
 SAME_IN_EVERY_LANGUAGE = (10103, 10104, 10105)    # loaded before the language is chosen
 # Texts whose translation may equal the English one.

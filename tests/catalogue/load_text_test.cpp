@@ -19,11 +19,8 @@ constexpr int kLanguageOffsets[] = {kLanguageOffsetEnglish, kLanguageOffsetSpani
 
 // The StringIds of the catalogue, by range.
 std::vector<int> CatalogueStringIds() {
-  const int ranges[][2] = {{10103, 10105}, {10110, 10116}, {11001, 11017}, {11020, 11046},
-                           {11048, 11093}, {11095, 11174}, {11200, 11208}, {11998, 11999},
-                           {12000, 12047}, {13000, 13008}};
   std::vector<int> ids;
-  for (const auto& range : ranges)
+  for (const auto& range : kCatalogueRanges)
     for (int id = range[0]; id <= range[1]; ++id) ids.push_back(id);
   return ids;
 }
