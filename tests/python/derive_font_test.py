@@ -1,11 +1,12 @@
 """The derived Thai face of the Wine template (scripts/derive-font.py): the
 line it was asked for, the new names as fontconfig reads them, the glyphs of
 the original, and a file whose checksums a strict reader accepts."""
-import importlib.util
+import importlib.machinery
 import os
 import struct
 import subprocess
 import tempfile
+import types
 import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -13,9 +14,11 @@ SCRIPT = os.path.join(HERE, "..", "..", "scripts", "derive-font.py")
 SOURCES = {"Regular": "/usr/share/fonts/truetype/tlwg/Loma.ttf",
            "Bold": "/usr/share/fonts/truetype/tlwg/Loma-Bold.ttf"}
 
-spec = importlib.util.spec_from_file_location("derive_font", SCRIPT)
-derive_font = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(derive_font)
+# The script's file name has a hyphen, so it is loaded from its path.
+_loader = importlib.machinery.SourceFileLoader("derive_font", SCRIPT)
+derive_font = types.ModuleType(_loader.name)
+derive_font.__file__ = SCRIPT
+_loader.exec_module(derive_font)
 
 
 def table(data, tag):
