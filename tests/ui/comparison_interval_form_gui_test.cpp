@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "checked_form_test.h"
 #include "comparison_interval_controls.h"
 #include "form_session.h"
 
@@ -29,7 +30,7 @@ const Shown kWorked = {{{L"0.0292", L"0.1708"}, {L"0.0157", L"0.1843"}, {L"-0.01
                        {kYes, kYes, kNo},
                        L"0.100"};
 
-class ComparisonIntervalForm : public form_test::FormTest {
+class ComparisonIntervalForm : public form_test::CheckedFormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
@@ -130,11 +131,7 @@ TEST_F(ComparisonIntervalForm, EachInvalidInputIsNamedWithTheFocusOnItsControl) 
   for (const Case& c : cases) {
     SCOPED_TRACE(std::wstring(c.p1) + L" " + c.n1 + L" " + c.p2 + L" " + c.n2);
     Enter(c.p1, c.n1, c.p2, c.n2);
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_INVALID_INPUT));
-    EXPECT_EQ(box.text, Text(c.message_id));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kInformation);
-    EXPECT_TRUE(WaitForFocusOn(c.focus));
+    ExpectRefusedInput(kRunButton, c.message_id, c.focus);
   }
   EXPECT_EQ(Results(), std::vector<std::wstring>(3 * kLevelCount + 1)) << "nothing ran";
 }
@@ -144,10 +141,7 @@ TEST_F(ComparisonIntervalForm, LibraryRefusalIsReportedAndTheEarlierResultsStay)
   ASSERT_TRUE(RunAndWaitFor(kWorked));
   // Passes the form's tolerance (1e-15) but not the library's (1e-6).
   Enter(L"0.0000001", L"200", L"0.3", L"200");
-  Press(kRunButton);
-  const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_LIBRARY_ERROR_TITLE));
-  EXPECT_EQ(box.text, LibraryReportText(kFormKind, 12022));
-  EXPECT_EQ(box.icon, ui::BoxIcon::kError);
+  ExpectLibraryRefusal(kRunButton, kFormKind, 12022);
   EXPECT_EQ(Results(), Expected(kWorked));
 }
 
@@ -157,16 +151,9 @@ TEST_F(ComparisonIntervalForm, CtrlRRunsHelpOpensTopic1090AndEscapeCloses) {
   ASSERT_TRUE(ui::PressKeys({VK_CONTROL, 'R'}));
   EXPECT_TRUE(ui::WaitUntil([&] { return Results() == Expected(kWorked); }));
 
-  Press(kHelpButton);
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_F1}));
-  const std::vector<ui::HelpCall> calls = WaitForHelpCalls(2);
-  ASSERT_EQ(calls.size(), 2u);
-  for (const ui::HelpCall& call : calls) EXPECT_EQ(call.topic, 1090u);
+  ExpectHelpTopic(kHelpButton, 1090);
 
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_ESCAPE}));
-  EXPECT_TRUE(ui::WaitForWindowGone(form_));
+  ExpectEscapeCloses();
 }
 
 // Run under each language's user locale.

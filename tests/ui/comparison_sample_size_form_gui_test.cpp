@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "checked_form_test.h"
 #include "comparison_sample_size_controls.h"
 #include "form_session.h"
 
@@ -16,7 +17,7 @@ using namespace comparison_sample_size;
 constexpr int k90 = 0, k95 = 1, k99 = 2;
 constexpr int kPower80 = 0, kPower85 = 1, kPower95 = 3;
 
-class ComparisonSampleSizeForm : public form_test::FormTest {
+class ComparisonSampleSizeForm : public form_test::CheckedFormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
@@ -84,21 +85,13 @@ TEST_F(ComparisonSampleSizeForm, EachInvalidInputIsNamedWithTheFocusOnItsControl
   for (const Case& c : cases) {
     SCOPED_TRACE(std::wstring(c.p1) + L" " + c.p2);
     Enter(c.p1, c.p2);
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_INVALID_INPUT));
-    EXPECT_EQ(box.text, Text(c.message_id));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kInformation);
-    EXPECT_TRUE(WaitForFocusOn(c.focus));
+    ExpectRefusedInput(kRunButton, c.message_id, c.focus);
   }
   // No level of confidence, then no power: each list is named in turn.
   Enter(L"0.1", L"0.2", -1, -1);
-  Press(kRunButton);
-  EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11030));
-  EXPECT_TRUE(WaitForFocusOn(kConfidenceList));
+  ExpectRefusedInput(kRunButton, 11030, kConfidenceList);
   Enter(L"0.1", L"0.2", k95, -1);
-  Press(kRunButton);
-  EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11089));
-  EXPECT_TRUE(WaitForFocusOn(kPowerList));
+  ExpectRefusedInput(kRunButton, 11089, kPowerList);
   EXPECT_TRUE(Shows(L"", L"")) << "nothing ran";
 }
 
@@ -119,10 +112,7 @@ TEST_F(ComparisonSampleSizeForm, LibraryRefusalOfEqualPrevalencesKeepsTheEarlier
   for (const Case& c : cases) {
     SCOPED_TRACE(std::wstring(c.p1) + L" " + c.p2);
     Enter(c.p1, c.p2);
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_LIBRARY_ERROR_TITLE));
-    EXPECT_EQ(box.text, LibraryReportText(kFormKind, c.message_id));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kError);
+    ExpectLibraryRefusal(kRunButton, kFormKind, c.message_id);
     EXPECT_TRUE(Shows(L"219", L"177"));
   }
 }
@@ -133,16 +123,9 @@ TEST_F(ComparisonSampleSizeForm, CtrlRRunsHelpOpensTopic1140AndEscapeCloses) {
   ASSERT_TRUE(ui::PressKeys({VK_CONTROL, 'R'}));
   EXPECT_TRUE(ui::WaitUntil([&] { return Shows(L"219", L"177"); }));
 
-  Press(kHelpButton);
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_F1}));
-  const std::vector<ui::HelpCall> calls = WaitForHelpCalls(2);
-  ASSERT_EQ(calls.size(), 2u);
-  for (const ui::HelpCall& call : calls) EXPECT_EQ(call.topic, 1140u);
+  ExpectHelpTopic(kHelpButton, 1140);
 
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_ESCAPE}));
-  EXPECT_TRUE(ui::WaitForWindowGone(form_));
+  ExpectEscapeCloses();
 }
 
 // Run under each language's user locale.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "checked_form_test.h"
 #include "detection_form_support.h"
 #include "detection_simple_random_controls.h"
 #include "form_session.h"
@@ -60,7 +61,7 @@ std::vector<std::wstring> Expected(float p, int population, int level, float se1
   return shown;
 }
 
-class DetectionSimpleRandomForm : public form_test::FormTest {
+class DetectionSimpleRandomForm : public form_test::CheckedFormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
@@ -180,17 +181,11 @@ TEST_F(DetectionSimpleRandomForm, EachInvalidInputIsNamedWithTheFocusOnItsContro
   for (const Case& c : cases) {
     SCOPED_TRACE(c.why);
     Enter(c.inputs);
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_INVALID_INPUT));
-    EXPECT_EQ(box.text, Text(c.message_id));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kInformation);
-    EXPECT_TRUE(WaitForFocusOn(c.focus));
+    ExpectRefusedInput(kRunButton, c.message_id, c.focus);
   }
   Enter(kWorked);
   ASSERT_EQ(SendMessageW(Item(kConfidenceList), CB_SETCURSEL, static_cast<WPARAM>(-1), 0), CB_ERR);
-  Press(kRunButton);
-  EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11030));
-  EXPECT_TRUE(WaitForFocusOn(kConfidenceList));
+  ExpectRefusedInput(kRunButton, 11030, kConfidenceList);
   EXPECT_EQ(Results(), std::vector<std::wstring>(ResultIds().size())) << "nothing ran";
 }
 
@@ -202,10 +197,7 @@ TEST_F(DetectionSimpleRandomForm, LibraryRefusalIsReportedAndTheEarlierResultsSt
   Inputs tiny = kWorked;
   tiny.prevalence = L"0.0000001";
   Enter(tiny);
-  Press(kRunButton);
-  const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_LIBRARY_ERROR_TITLE));
-  EXPECT_EQ(box.text, LibraryReportText(kFormKind, 12032));
-  EXPECT_EQ(box.icon, ui::BoxIcon::kError);
+  ExpectLibraryRefusal(kRunButton, kFormKind, 12032);
   EXPECT_EQ(Results(), worked);
 }
 
@@ -254,18 +246,8 @@ TEST_F(DetectionSimpleRandomForm, CtrlRAndEnterRunTheActiveForm) {
 }
 
 TEST_F(DetectionSimpleRandomForm, HelpButtonAndF1OpenTopic1040AndEscapeCloses) {
-  ASSERT_TRUE(viewer().registered());
-  Press(kHelpButton);
-  ASSERT_EQ(WaitForHelpCalls(1).size(), 1u);
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_F1}));
-  const std::vector<ui::HelpCall> calls = WaitForHelpCalls(2);
-  ASSERT_EQ(calls.size(), 2u);
-  for (const ui::HelpCall& call : calls) EXPECT_EQ(call.topic, 1040u);
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_ESCAPE}));
-  EXPECT_TRUE(ui::WaitForWindowGone(form_));
-  EXPECT_NE(MainWindow(), nullptr) << "only the form goes";
+  ExpectHelpTopic(kHelpButton, 1040);
+  ExpectEscapeCloses();
 }
 
 // Run under each language's user locale.

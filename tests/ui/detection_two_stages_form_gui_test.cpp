@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "checked_form_test.h"
 #include "detection_form_support.h"
 #include "detection_two_stages_controls.h"
 #include "form_session.h"
@@ -66,7 +67,7 @@ std::vector<std::wstring> Shown(const TwoStageDetection& out) {
   return shown;
 }
 
-class DetectionTwoStagesForm : public form_test::FormTest {
+class DetectionTwoStagesForm : public form_test::CheckedFormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
@@ -173,9 +174,7 @@ TEST_F(DetectionTwoStagesForm, NewTypeIIErrorRefreshesItsLineAndAnEmptyOneTouche
   const std::vector<std::wstring> before = Results();
   const std::wstring sentence = ItemText(kPerHerdSentence);
   ASSERT_TRUE(Type(kBetaEdit, L""));
-  Press(kRunButton);
-  EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11117));
-  EXPECT_TRUE(WaitForFocusOn(kBetaEdit));
+  ExpectRefusedInput(kRunButton, 11117, kBetaEdit);
   EXPECT_EQ(ItemText(kBetaLine), Filled(Text(11140), {L"0.1"}));
   EXPECT_EQ(ItemText(kPerHerdSentence), sentence);
   EXPECT_EQ(Results(), before);
@@ -240,17 +239,11 @@ TEST_F(DetectionTwoStagesForm, EachInvalidInputIsNamedWithTheFocusOnItsControl) 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.why);
     Enter(c.inputs);
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_INVALID_INPUT));
-    EXPECT_EQ(box.text, Text(c.message_id));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kInformation);
-    EXPECT_TRUE(WaitForFocusOn(c.focus));
+    ExpectRefusedInput(kRunButton, c.message_id, c.focus);
   }
   Enter(kWorked);
   ASSERT_EQ(SendMessageW(Item(kConfidenceList), CB_SETCURSEL, static_cast<WPARAM>(-1), 0), CB_ERR);
-  Press(kRunButton);
-  EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11030));
-  EXPECT_TRUE(WaitForFocusOn(kConfidenceList));
+  ExpectRefusedInput(kRunButton, 11030, kConfidenceList);
   EXPECT_EQ(Results(), std::vector<std::wstring>(ResultIds().size())) << "nothing ran";
 }
 
@@ -262,10 +255,7 @@ TEST_F(DetectionTwoStagesForm, LibraryRefusalIsReportedAndTheEarlierResultsStay)
   Inputs tiny = kWorked;
   tiny.animal_prevalence = L"0.0000001";
   Enter(tiny);
-  Press(kRunButton);
-  const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_LIBRARY_ERROR_TITLE));
-  EXPECT_EQ(box.text, LibraryReportText(kFormKind, 12035));
-  EXPECT_EQ(box.icon, ui::BoxIcon::kError);
+  ExpectLibraryRefusal(kRunButton, kFormKind, 12035);
   EXPECT_EQ(Results(), worked);
 }
 
@@ -363,18 +353,8 @@ TEST_F(DetectionTwoStagesForm, CtrlRHelpF1AndEscape) {
   ASSERT_TRUE(ui::BringToForeground(frame()));
   ASSERT_TRUE(ui::PressKeys({VK_CONTROL, 'R'}));
   EXPECT_TRUE(ui::WaitUntil([&] { return ItemText(kHerdsResult) == L"57"; }));
-  ASSERT_TRUE(viewer().registered());
-  Press(kHelpButton);
-  ASSERT_EQ(WaitForHelpCalls(1).size(), 1u);
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_F1}));
-  const std::vector<ui::HelpCall> calls = WaitForHelpCalls(2);
-  ASSERT_EQ(calls.size(), 2u);
-  for (const ui::HelpCall& call : calls) EXPECT_EQ(call.topic, 1050u);
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_ESCAPE}));
-  EXPECT_TRUE(ui::WaitForWindowGone(form_));
-  EXPECT_NE(MainWindow(), nullptr) << "only the form goes";
+  ExpectHelpTopic(kHelpButton, 1050);
+  ExpectEscapeCloses();
 }
 
 TEST_F(DetectionTwoStagesFormTexts, TextsAndFilledSentencesInTheUsersLanguage) {

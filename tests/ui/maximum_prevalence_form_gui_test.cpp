@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "checked_form_test.h"
 #include "detection_form_support.h"
 #include "form_session.h"
 #include "maximum_prevalence_controls.h"
@@ -30,7 +31,7 @@ const Inputs kWorked = {L"30", L"1000", L"1", L"0.05"};
 const int kResultIds[] = {kPositivesResult, kPrevalenceResult, kConfidenceResult};
 const int kSentenceIds[] = {kPositivesSentence, kPrevalenceSentence, kNote, kConfidenceSentence};
 
-class MaximumPrevalenceForm : public form_test::FormTest {
+class MaximumPrevalenceForm : public form_test::CheckedFormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
@@ -150,17 +151,11 @@ TEST_F(MaximumPrevalenceForm, EachInvalidInputIsNamedWithTheFocusOnItsControl) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.why);
     Enter(c.inputs);
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_INVALID_INPUT));
-    EXPECT_EQ(box.text, Text(c.message_id));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kInformation);
-    EXPECT_TRUE(WaitForFocusOn(c.focus));
+    ExpectRefusedInput(kRunButton, c.message_id, c.focus);
   }
   Enter(kWorked);
   ASSERT_EQ(SendMessageW(Item(kConfidenceList), CB_SETCURSEL, static_cast<WPARAM>(-1), 0), CB_ERR);
-  Press(kRunButton);
-  EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11030));
-  EXPECT_TRUE(WaitForFocusOn(kConfidenceList));
+  ExpectRefusedInput(kRunButton, 11030, kConfidenceList);
   EXPECT_EQ(Shown(), std::vector<std::wstring>(Shown().size())) << "nothing ran";
 }
 
@@ -170,10 +165,7 @@ TEST_F(MaximumPrevalenceForm, LibraryRefusalIsReportedAndTheEarlierResultsStay) 
   ASSERT_TRUE(RunAndWaitFor({L"94", L"9.37%", L"79.02%"}));
   const std::vector<std::wstring> worked = Shown();
   Enter({L"1001", L"1000", L"1", L"0.05"});
-  Press(kRunButton);
-  const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_LIBRARY_ERROR_TITLE));
-  EXPECT_EQ(box.text, LibraryReportText(kFormKind, 12011));
-  EXPECT_EQ(box.icon, ui::BoxIcon::kError);
+  ExpectLibraryRefusal(kRunButton, kFormKind, 12011);
   EXPECT_EQ(Shown(), worked);
 }
 
@@ -239,18 +231,8 @@ TEST_F(MaximumPrevalenceForm, CtrlRHelpF1AndEscape) {
   ASSERT_TRUE(ui::BringToForeground(frame()));
   ASSERT_TRUE(ui::PressKeys({VK_CONTROL, 'R'}));
   EXPECT_TRUE(ui::WaitUntil([&] { return ItemText(kPositivesResult) == L"94"; }));
-  ASSERT_TRUE(viewer().registered());
-  Press(kHelpButton);
-  ASSERT_EQ(WaitForHelpCalls(1).size(), 1u);
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_F1}));
-  const std::vector<ui::HelpCall> calls = WaitForHelpCalls(2);
-  ASSERT_EQ(calls.size(), 2u);
-  for (const ui::HelpCall& call : calls) EXPECT_EQ(call.topic, 1020u);
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_ESCAPE}));
-  EXPECT_TRUE(ui::WaitForWindowGone(form_));
-  EXPECT_NE(MainWindow(), nullptr) << "only the form goes";
+  ExpectHelpTopic(kHelpButton, 1020);
+  ExpectEscapeCloses();
 }
 
 // Run under each language's user locale: the texts, and the sentences with

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "checked_form_test.h"
 #include "form_session.h"
 #include "mean_interval_controls.h"
 
@@ -14,7 +15,7 @@ using namespace mean_interval;
 
 constexpr int k90 = 0, k95 = 1, k99 = 2;  // items of the confidence list
 
-class MeanIntervalForm : public form_test::FormTest {
+class MeanIntervalForm : public form_test::CheckedFormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
@@ -88,17 +89,11 @@ TEST_F(MeanIntervalForm, EachInvalidInputIsNamedWithTheFocusOnItsControl) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::wstring(c.mean) + L" " + c.deviation + L" " + c.sample + L" " + c.population);
     Enter(c.mean, c.deviation, c.sample, c.population);
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_INVALID_INPUT));
-    EXPECT_EQ(box.text, Text(c.message_id));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kInformation);
-    EXPECT_TRUE(WaitForFocusOn(c.focus));
+    ExpectRefusedInput(kRunButton, c.message_id, c.focus);
   }
   // The level of confidence is read last.
   Enter(L"50", L"10", L"25", L"1000", -1);
-  Press(kRunButton);
-  EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11030));
-  EXPECT_TRUE(WaitForFocusOn(kConfidenceList));
+  ExpectRefusedInput(kRunButton, 11030, kConfidenceList);
   EXPECT_TRUE(Shows(L"", L"")) << "nothing ran";
 }
 
@@ -119,10 +114,7 @@ TEST_F(MeanIntervalForm, LibraryRefusalOfASampleAboveThePopulationKeepsTheEarlie
   for (const Case& c : cases) {
     SCOPED_TRACE(std::wstring(c.mean) + L" " + c.sample + L" " + c.population);
     Enter(c.mean, L"10", c.sample, c.population);
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_LIBRARY_ERROR_TITLE));
-    EXPECT_EQ(box.text, LibraryReportText(kFormKind, c.message_id));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kError);
+    ExpectLibraryRefusal(kRunButton, kFormKind, c.message_id);
     EXPECT_TRUE(Shows(L"46.1293", L"53.8707"));
   }
 }
@@ -133,16 +125,9 @@ TEST_F(MeanIntervalForm, CtrlRRunsHelpOpensTopic1060AndEscapeCloses) {
   ASSERT_TRUE(ui::PressKeys({VK_CONTROL, 'R'}));
   EXPECT_TRUE(ui::WaitUntil([&] { return Shows(L"46.1293", L"53.8707"); }));
 
-  Press(kHelpButton);
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_F1}));
-  const std::vector<ui::HelpCall> calls = WaitForHelpCalls(2);
-  ASSERT_EQ(calls.size(), 2u);
-  for (const ui::HelpCall& call : calls) EXPECT_EQ(call.topic, 1060u);
+  ExpectHelpTopic(kHelpButton, 1060);
 
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_ESCAPE}));
-  EXPECT_TRUE(ui::WaitForWindowGone(form_));
+  ExpectEscapeCloses();
 }
 
 // Run under each language's user locale.

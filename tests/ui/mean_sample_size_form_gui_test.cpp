@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "checked_form_test.h"
 #include "form_session.h"
 #include "mean_sample_size_controls.h"
 
@@ -26,7 +27,7 @@ struct Sizes {
 const Sizes kWorked = {L"88", {L"33", L"49", L"59", L"65", L"73", L"77", L"81", L"85", L"88",
                                L"90", L"92", L"93", L"94", L"95", L"95", L"96"}};
 
-class MeanSampleSizeForm : public form_test::FormTest {
+class MeanSampleSizeForm : public form_test::CheckedFormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
@@ -104,17 +105,11 @@ TEST_F(MeanSampleSizeForm, EachInvalidInputIsNamedWithTheFocusOnItsControl) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::wstring(c.precision) + L" " + c.deviation + L" " + c.population);
     Enter(c.precision, c.deviation, c.population);
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_INVALID_INPUT));
-    EXPECT_EQ(box.text, Text(c.message_id));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kInformation);
-    EXPECT_TRUE(WaitForFocusOn(c.focus));
+    ExpectRefusedInput(kRunButton, c.message_id, c.focus);
   }
   // No level of confidence: read between the precision and the deviation.
   Enter(L"1", L"0", L"0", -1);
-  Press(kRunButton);
-  EXPECT_EQ(TakeMessageBox(Text(IDS_INVALID_INPUT)).text, Text(11030));
-  EXPECT_TRUE(WaitForFocusOn(kConfidenceList));
+  ExpectRefusedInput(kRunButton, 11030, kConfidenceList);
   EXPECT_EQ(Results(), std::vector<std::wstring>(kTableRowCount + 1)) << "nothing ran";
 }
 
@@ -131,10 +126,7 @@ TEST_F(MeanSampleSizeForm, LibraryRefusalIsReportedAndTheEarlierResultsStay) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::wstring(c.precision) + L" " + c.deviation);
     Enter(c.precision, c.deviation, L"1000");
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_LIBRARY_ERROR_TITLE));
-    EXPECT_EQ(box.text, LibraryReportText(kFormKind, 12002));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kError);
+    ExpectLibraryRefusal(kRunButton, kFormKind, 12002);
     EXPECT_EQ(Results(), Expected(kWorked));
   }
 }
@@ -145,16 +137,9 @@ TEST_F(MeanSampleSizeForm, CtrlRRunsHelpOpensTopic1080AndEscapeCloses) {
   ASSERT_TRUE(ui::PressKeys({VK_CONTROL, 'R'}));
   EXPECT_TRUE(ui::WaitUntil([&] { return Results() == Expected(kWorked); }));
 
-  Press(kHelpButton);
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_F1}));
-  const std::vector<ui::HelpCall> calls = WaitForHelpCalls(2);
-  ASSERT_EQ(calls.size(), 2u);
-  for (const ui::HelpCall& call : calls) EXPECT_EQ(call.topic, 1080u);
+  ExpectHelpTopic(kHelpButton, 1080);
 
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_ESCAPE}));
-  EXPECT_TRUE(ui::WaitForWindowGone(form_));
+  ExpectEscapeCloses();
 }
 
 // Run under each language's user locale.

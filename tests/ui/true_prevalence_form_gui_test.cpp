@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "checked_form_test.h"
 #include "form_session.h"
 #include "true_prevalence_controls.h"
 
@@ -16,7 +17,7 @@ using namespace true_prevalence;
 constexpr int kNegativeNote = 11103;
 constexpr int kAboveOneNote = 11173;
 
-class TruePrevalenceForm : public form_test::FormTest {
+class TruePrevalenceForm : public form_test::CheckedFormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
@@ -92,11 +93,7 @@ TEST_F(TruePrevalenceForm, EachInvalidInputIsNamedWithTheFocusOnItsControl) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::wstring(c.apparent) + L" " + c.sensitivity + L" " + c.specificity);
     Enter(c.apparent, c.sensitivity, c.specificity);
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_INVALID_INPUT));
-    EXPECT_EQ(box.text, Text(c.message_id));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kInformation);
-    EXPECT_TRUE(WaitForFocusOn(c.focus));
+    ExpectRefusedInput(kRunButton, c.message_id, c.focus);
   }
   EXPECT_TRUE(Shows(L"", 0)) << "nothing ran";
 }
@@ -121,10 +118,7 @@ TEST_F(TruePrevalenceForm, LibraryRefusalOfAnUninformativeTestKeepsTheEarlierRes
   for (const Case& c : cases) {
     SCOPED_TRACE(std::wstring(c.apparent) + L" " + c.sensitivity + L" " + c.specificity);
     Enter(c.apparent, c.sensitivity, c.specificity);
-    Press(kRunButton);
-    const ui::MessageBoxContent box = TakeMessageBox(Text(IDS_LIBRARY_ERROR_TITLE));
-    EXPECT_EQ(box.text, LibraryReportText(kFormKind, c.message_id));
-    EXPECT_EQ(box.icon, ui::BoxIcon::kError);
+    ExpectLibraryRefusal(kRunButton, kFormKind, c.message_id);
     EXPECT_TRUE(Shows(L"-0.0353", kNegativeNote));
   }
 }
@@ -135,16 +129,9 @@ TEST_F(TruePrevalenceForm, CtrlRRunsHelpOpensTopic1180AndEscapeCloses) {
   ASSERT_TRUE(ui::PressKeys({VK_CONTROL, 'R'}));
   EXPECT_TRUE(ui::WaitUntil([&] { return Shows(L"0.2941", 0); }));
 
-  Press(kHelpButton);
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_F1}));
-  const std::vector<ui::HelpCall> calls = WaitForHelpCalls(2);
-  ASSERT_EQ(calls.size(), 2u);
-  for (const ui::HelpCall& call : calls) EXPECT_EQ(call.topic, 1180u);
+  ExpectHelpTopic(kHelpButton, 1180);
 
-  ASSERT_TRUE(ui::BringToForeground(frame()));
-  ASSERT_TRUE(ui::PressKeys({VK_ESCAPE}));
-  EXPECT_TRUE(ui::WaitForWindowGone(form_));
+  ExpectEscapeCloses();
 }
 
 // Run under each language's user locale.
