@@ -205,7 +205,7 @@ ResultCode TwoStageIntervalFromFile(std::int32_t level, const wchar_t* path,
                                     std::int32_t* error_row, std::int32_t* error_item,
                                     TwoStageInterval* out) {
   if (!IsValidConfidenceLevel(level)) return rc::InvalidConfidenceLevel;
-  const Separators separators = Separators::OfLibrary();
+  const Separators separators = LibrarySeparators();
   std::int32_t count = 0;
   if (const std::unique_ptr<ByteSource> file = OpenSharedForReading(path)) {
     count = CountClusterLines(*file, separators);

@@ -13,11 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "delimited_fields.h"
 #include "file_system.h"
 #include "result_codes.h"
-
-// A line holds at most this many characters.
-inline constexpr std::size_t kLineCharacters = 255;
 
 // What a reader returns: the failure's code (0 when the whole file was
 // read), the 1-based row and item to blame (-1 where none is), and the
@@ -66,38 +64,8 @@ class LineReader {
   Line line_{};
 };
 
-// The characters of the list separator that a widened line can hold (codes
-// below 256); each of them divides fields.
-class Separators {
- public:
-  explicit Separators(const wchar_t* list_separator);
-  // The library's own ListSeparator, chosen when it was loaded.
-  static Separators OfLibrary();
-
-  bool Contains(char character) const {
-    return is_separator_[static_cast<unsigned char>(character)];
-  }
-
- private:
-  bool is_separator_[256] = {};
-};
-
-// The separators in the line from its second character on, plus one.
-std::int32_t FieldCount(std::string_view line, const Separators& separators);
-
-// Field n (from 1) of the line: the n-th run of characters between
-// separators, so that leading, trailing and repeated separators make no
-// empty field. False when the line has fewer than n fields.
-bool GetField(std::string_view line, std::int32_t n, const Separators& separators,
-              std::string_view* field);
-
-// The number of a field: leading white space, an optional sign, then the
-// decimal digits up to the first other character; no digits read as 0.
-struct FieldNumber {
-  std::int32_t value;
-  bool fits;  // false when the digits give a value outside the int32 range
-};
-FieldNumber NumberOfField(std::string_view field);
+// The list separator the library chose when it was loaded.
+Separators LibrarySeparators();
 
 // The records of a list: the lines before the first empty line (or the end
 // of the file), at most INT32_MAX. Read failures give 0, as does a path

@@ -45,7 +45,7 @@ ReadResult ReadSizedUnit(const Line& line, const Separators& separators, SizedUn
 ReadResult ReadSizedUnits(const wchar_t* path, std::int32_t count, SizedUnits& units) {
   const std::unique_ptr<ByteSource> file = OpenSharedForReading(path);
   if (file == nullptr) return {rc::Success, -1, -1, 0};  // read as a file without records
-  const Separators separators = Separators::OfLibrary();
+  const Separators separators = LibrarySeparators();
   return ReadRecords(*file, count, [&](const Line& line, std::int32_t) {
     return ReadSizedUnit(line, separators, units);
   });

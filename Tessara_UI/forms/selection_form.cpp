@@ -162,7 +162,7 @@ ListFacts ReadListFacts(const std::wstring& path, bool with_sizes) {
   FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file.valid()) return facts;
-  const FieldSeparators separators(Program().list_separator);
+  const Separators separators(Program().list_separator);
   ListScan scan(separators, with_sizes);
   std::vector<char> block(kBlockBytes);
   DWORD read = 0;

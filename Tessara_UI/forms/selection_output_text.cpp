@@ -5,59 +5,12 @@
 #include <limits>
 
 namespace {
-// A list line holds at most this many characters (one per byte).
-constexpr std::size_t kLineCharacters = 255;
 // Enough of a line to see a carriage return before the line feed of a line
 // that still fits, and to tell one that does not.
 constexpr std::size_t kLineBytesKept = kLineCharacters + 2;
 
 const std::wstring kRule(49, L'_');
 constexpr wchar_t kLineEnd[] = L"\r\n";
-
-bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::int32_t FieldCount(const std::string& line, const FieldSeparators& separators) {
-  std::int32_t count = 1;
-  for (std::size_t i = 1; i < line.size(); ++i) count += separators.Contains(line[i]) ? 1 : 0;
-  return count;
-}
-
-// Field n (from 1): the n-th run of characters between separators.
-bool GetField(const std::string& line, int n, const FieldSeparators& separators,
-              std::string* field) {
-  std::size_t i = 0;
-  for (int segment = 1;; ++segment) {
-    while (i < line.size() && separators.Contains(line[i])) ++i;
-    if (i == line.size()) return false;
-    const std::size_t begin = i;
-    while (i < line.size() && !separators.Contains(line[i])) ++i;
-    if (segment == n) {
-      *field = line.substr(begin, i - begin);
-      return true;
-    }
-  }
-}
-
-// The number of a field: white space, a sign, the digits up to the first
-// other character; false when it lies outside the int32 range.
-bool NumberOfField(const std::string& field, std::int32_t* value) {
-  std::size_t i = 0;
-  while (i < field.size() && IsWhiteSpace(field[i])) ++i;
-  bool negative = false;
-  if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
-  constexpr std::int64_t kBeyond = std::int64_t{1} << 31;
-  std::int64_t magnitude = 0;
-  for (; i < field.size() && IsDigit(field[i]); ++i) {
-    if (magnitude <= kBeyond) magnitude = magnitude * 10 + (field[i] - '0');
-  }
-  const std::int64_t number = negative ? -magnitude : magnitude;
-  if (number > std::numeric_limits<std::int32_t>::max() ||
-      number < std::numeric_limits<std::int32_t>::min())
-    return false;
-  *value = static_cast<std::int32_t>(number);
-  return true;
-}
 
 // The header is cut to its capacity, like every text buffer of the forms.
 std::wstring Capped(std::wstring header) {
@@ -66,14 +19,7 @@ std::wstring Capped(std::wstring header) {
 }
 }  // namespace
 
-FieldSeparators::FieldSeparators(const wchar_t* list_separator) {
-  for (const wchar_t* c = list_separator; c != nullptr && *c != L'\0'; ++c) {
-    const auto code = static_cast<std::uint32_t>(*c);
-    if (code < 256) is_separator_[code] = true;
-  }
-}
-
-ListScan::ListScan(const FieldSeparators& separators, bool with_sizes)
+ListScan::ListScan(const Separators& separators, bool with_sizes)
     : separators_(separators), with_sizes_(with_sizes) {
   line_.reserve(kLineBytesKept);
 }
@@ -124,15 +70,19 @@ void ListScan::EndLine(bool ended_by_feed) {
 }
 
 void ListScan::TakeRecord() {
-  std::string identifier;
-  std::string size_field;
-  std::int32_t size = 0;
+  std::string_view identifier;
+  std::string_view size_field;
   if (FieldCount(line_, separators_) < 2 || !GetField(line_, 1, separators_, &identifier) ||
-      !GetField(line_, 2, separators_, &size_field) || !NumberOfField(size_field, &size)) {
+      !GetField(line_, 2, separators_, &size_field)) {
     sizes_readable_ = false;
     return;
   }
-  total_size_ += size;
+  const FieldNumber size = NumberOfField(size_field);
+  if (!size.fits) {
+    sizes_readable_ = false;
+    return;
+  }
+  total_size_ += size.value;
 }
 
 void ListScan::CheckUtf8(unsigned char byte) {

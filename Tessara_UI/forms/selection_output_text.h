@@ -9,16 +9,7 @@
 #include <cstdint>
 #include <string>
 
-// The characters of the program's ListSeparator that divide the fields of a
-// list line (codes below 256, as a line is read one character per byte).
-class FieldSeparators {
- public:
-  explicit FieldSeparators(const wchar_t* list_separator);
-  bool Contains(char character) const { return is_separator_[static_cast<unsigned char>(character)]; }
-
- private:
-  bool is_separator_[256] = {};
-};
+#include "delimited_fields.h"
 
 // How the text of a list is written, as far as its bytes tell.
 enum class ListEncoding {
@@ -36,7 +27,7 @@ enum class ListEncoding {
 // its size added to the total.
 class ListScan {
  public:
-  ListScan(const FieldSeparators& separators, bool with_sizes);
+  ListScan(const Separators& separators, bool with_sizes);
   void Feed(const char* bytes, std::size_t count);
   // After the last Feed.
   void Finish();
@@ -53,7 +44,7 @@ class ListScan {
   void TakeRecord();
   void CheckUtf8(unsigned char byte);
 
-  const FieldSeparators& separators_;
+  const Separators& separators_;
   bool with_sizes_;
   std::string line_;          // the line being read, its first 256 bytes
   std::size_t line_length_ = 0;

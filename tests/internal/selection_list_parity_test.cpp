@@ -67,13 +67,12 @@ std::string RandomList(std::mt19937& random) {
 TEST(SelectionListParity, TheFormsReadListsAsTheLibraryDoes) {
   std::mt19937 random(20261207);
   for (const wchar_t* separator : {L",", L";"}) {
-    const Separators library_separators(separator);
-    const FieldSeparators form_separators(separator);
+    const Separators separators(separator);
     for (int round = 0; round < 20000; ++round) {
       const std::string bytes = RandomList(random);
       SCOPED_TRACE(testing::PrintToString(bytes));
-      const LibraryReading library = ReadAsTheLibrary(bytes, library_separators);
-      ListScan scan(form_separators, true);
+      const LibraryReading library = ReadAsTheLibrary(bytes, separators);
+      ListScan scan(separators, true);
       const std::size_t piece = 1 + random() % 300;
       for (std::size_t at = 0; at < bytes.size(); at += piece)
         scan.Feed(bytes.data() + at, std::min(piece, bytes.size() - at));

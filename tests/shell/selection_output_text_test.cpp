@@ -21,7 +21,7 @@ struct Scanned {
 // The list fed whole, and again in pieces of every size from 1 to 7 bytes:
 // a line, a mark or a UTF-8 sequence cut between two reads reads the same.
 Scanned Scan(const std::string& bytes, const wchar_t* separator = L",") {
-  const FieldSeparators separators(separator);
+  const Separators separators(separator);
   ListScan whole(separators, true);
   whole.Feed(bytes.data(), bytes.size());
   whole.Finish();
